@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing or running Tova needs and that are missing.
+# Usage: scripts/install-deps.sh build|run|screenshot
+# As root it installs with apt-get; otherwise it prints the apt-get line to run and fails.
+set -euo pipefail
+
+build=(cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
+run=(fonts-liberation2 fonts-wqy-microhei)
+screenshot=(xvfb xauth xdotool imagemagick x11-utils)
+
+wanted=("${build[@]}")
+case "${1:-build}" in
+  build) ;;
+  run) wanted+=("${run[@]}") ;;
+  screenshot) wanted+=("${run[@]}" "${screenshot[@]}") ;;
+  *) echo "usage: $0 build|run|screenshot" >&2; exit 2 ;;
+esac
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -ne 0 ]]; then
+  echo "Missing packages. Install them with:" >&2
+  echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,26 @@
+#include "app/click_handlers.h"
+
+#include <array>
+
+#include "app/shape_buttons.h"
+
+namespace tova {
+namespace {
+
+constexpr std::array kHandlers{
+    ClickHandler{"C0", C0_Click}, ClickHandler{"C1", C1_Click}, ClickHandler{"C2", C2_Click},
+    ClickHandler{"C3", C3_Click}, ClickHandler{"C4", C4_Click}, ClickHandler{"C5", C5_Click},
+};
+
+}  // namespace
+
+std::span<const ClickHandler> ClickHandlers() { return kHandlers; }
+
+ClickAction FindClickHandler(std::string_view control) {
+  for (const ClickHandler& h : kHandlers) {
+    if (h.control == control) return h.onClick;
+  }
+  return nullptr;
+}
+
+}  // namespace tova

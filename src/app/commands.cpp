@@ -1,0 +1,35 @@
+#include "app/commands.h"
+
+#include "app/program.h"
+
+namespace tova {
+
+void ApplyCommandState(Program& program, CommandState state) {
+  const int beeps = state == CommandState::Ready  ? kReadyBeeps
+                    : state == CommandState::Busy ? kBusyBeeps
+                                                  : kBackOnlyBeeps;
+  for (int i = 0; i < beeps; ++i) program.shell.Beep();
+  for (const CommandRow& row : kCommandTable) {
+    const Availability a = state == CommandState::Ready  ? row.ready
+                           : state == CommandState::Busy ? row.busy
+                                                         : row.backOnly;
+    if (a != Availability::Unchanged) program.shell.Enable(row.control, a == Availability::Enabled);
+  }
+}
+
+void SetReadyCommands(Program& program) { ApplyCommandState(program, CommandState::Ready); }
+void SetBusyCommands(Program& program) { ApplyCommandState(program, CommandState::Busy); }
+void SetBackOnlyCommands(Program& program) { ApplyCommandState(program, CommandState::BackOnly); }
+
+void ResetEditing(Program& program) {
+  CanvasVars& c = program.canvas;
+  c.figureStage = 0;
+  c.pendingCommit = 0;
+  program.shell.Enable(Control::C7, false);
+  c.firstPane = c.secondPane = c.thirdPane = kNone;
+  c.firstViewStep = 0;
+  c.secondViewStep = 0;
+  SetReadyCommands(program);
+}
+
+}  // namespace tova

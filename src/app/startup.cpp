@@ -1,0 +1,52 @@
+#include "app/startup.h"
+
+#include <string>
+
+#include "app/commands.h"
+#include "app/program.h"
+#include "diagram/rendering.h"
+#include "document/document_file.h"
+#include "platform/message_box.h"
+
+namespace tova {
+
+void Form_Load(Program& program) {
+  Shell& shell = program.shell;
+  SetReadyCommands(program);
+  shell.Show(Control::P, true);
+  shell.Show(Control::D, false);
+  shell.SetText(Control::Text3, " 0");
+  shell.Enable(Control::CC8, false);
+
+  ViewVars& view = program.view;
+  view.viewTilt = 45;
+  view.viewTurn = 45;
+  view.viewSize = 14;
+  view.viewCentre = 100;
+  view.viewStep = 8;
+  shell.Enable(Control::cpp, false);
+
+  program.app.currentLineKind = kNone;
+  FindVars& find = program.find;
+  find.findMode = 0;
+  find.findLocked = 0;
+  find.foundUnit = kNone;
+  find.foundRelation = kNone;
+  view.lastDirection = 0;
+  shell.SetValue(Control::Check1, 1);
+  shell.SetValue(Control::Check2, 1);
+  program.app.fileNumber = 1;
+
+  // A missing or unreadable start-up document leaves the drawing empty: the user starts afresh.
+  if (!LoadDocument(program, std::string(kStartupDocument))) {
+    Notify(shell, kFileErrorMessage);
+    ++program.app.fileNumber;
+  } else {
+    program.P.Clear();
+    RedrawDiagram(program);
+  }
+  program.canvas.markX = kNone;
+  program.canvas.markY = kNone;
+}
+
+}  // namespace tova

@@ -1,0 +1,116 @@
+// The main window's controls: kind, caption and place. Places are in twips (15 to a pixel),
+// relative to the window's client area, or to the canvas's drawing area for what lies inside it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace tova {
+
+enum class ControlKind : uint8_t { PictureBox, Button, Label, CheckBox, HScrollBar, TextBox };
+
+struct ControlLayout {
+  std::string_view name;
+  ControlKind kind;
+  std::string_view caption;
+  int left, top, width, height;  // twips
+};
+
+constexpr int TwipsToPixels(int twips) {
+  return twips >= 0 ? (twips + 7) / 15 : -((7 - twips) / 15);
+}
+
+inline constexpr std::string_view kWindowCaption = "Tova绘图系统";
+inline constexpr int kClientWidthTwips = 9570;
+inline constexpr int kClientHeightTwips = 6555;
+inline constexpr uint32_t kWindowBackColour = 0xC0C0C0;
+inline constexpr std::string_view kFontFamily = "MS Sans Serif";
+inline constexpr double kFontPoints = 8.25;
+
+// A picture box has a sunken border of this many pixels on each side around its drawing area.
+inline constexpr int kPictureBorder = 2;
+
+inline constexpr ControlLayout kCanvasLayout{"P", ControlKind::PictureBox, "", 0, 0, 6735, 6495};
+// The 3D view lies over the canvas, placed relative to the canvas's drawing area.
+inline constexpr ControlLayout kViewLayout{"D", ControlKind::PictureBox, "", -240, 0, 6975, 6495};
+inline constexpr uint32_t kViewBackColour = 0x808080;
+inline constexpr uint32_t kViewForeColour = 0x00FF00;
+
+// The pane dividers on the canvas, from (x1, y1) to (x2, y2) in twips of the drawing area.
+struct DividerLayout {
+  std::string_view name;
+  int x1, y1, x2, y2;
+};
+inline constexpr std::array<DividerLayout, 2> kDividers{{
+    {"Line1", 0, 3240, 6840, 3240},
+    {"Line2", 3240, 0, 3240, 6480},
+}};
+
+// Drawing areas in pixels.
+inline constexpr int kCanvasWidth = TwipsToPixels(kCanvasLayout.width) - 2 * kPictureBorder;
+inline constexpr int kCanvasHeight = TwipsToPixels(kCanvasLayout.height) - 2 * kPictureBorder;
+inline constexpr int kViewWidth = TwipsToPixels(kViewLayout.width) - 2 * kPictureBorder;
+inline constexpr int kViewHeight = TwipsToPixels(kViewLayout.height) - 2 * kPictureBorder;
+
+// The column of controls right of the canvas.
+inline constexpr std::array<ControlLayout, 38> kControlColumn{{
+    {"C0", ControlKind::Button, "----", 7080, 240, 735, 375},
+    {"C1", ControlKind::Button, "O", 7920, 240, 735, 375},
+    {"C2", ControlKind::Button, "C", 8760, 240, 735, 375},
+    {"C3", ControlKind::Button, "TrueL", 7080, 840, 735, 375},
+    {"C4", ControlKind::Button, "ThikL", 7920, 840, 735, 375},
+    {"C5", ControlKind::Button, "EmptL", 8760, 840, 735, 375},
+    {"C6", ControlKind::Button, "<===", 7080, 1440, 1215, 375},
+    {"C7", ControlKind::Button, "OK", 8400, 1440, 1095, 375},
+    {"C8", ControlKind::Button, "FIND/OUT", 7080, 2040, 1215, 375},
+    {"CC8", ControlKind::Button, "DEL", 8400, 2040, 1095, 375},
+    {"C9", ControlKind::Button, "MAKE-3D", 7080, 2640, 2415, 375},
+    {"C10", ControlKind::Button, "FILE", 7080, 3240, 1215, 375},
+    {"C11", ControlKind::Button, "EXIT", 8400, 3240, 1095, 375},
+    {"Dsize", ControlKind::Label, "Size:", 8400, 3600, 615, 255},
+    {"cpp", ControlKind::HScrollBar, "", 8400, 3840, 1095, 255},
+    {"Label4", ControlKind::Label, "Centre:", 8400, 4080, 615, 255},
+    {"cqq", ControlKind::HScrollBar, "", 8400, 4320, 1095, 255},
+    {"Label5", ControlKind::Label, "Step:", 8400, 4560, 615, 255},
+    {"cdd", ControlKind::HScrollBar, "", 8400, 4800, 1095, 255},
+    {"C16", ControlKind::Button, "GOTO-2D", 8400, 5160, 1095, 255},
+    {"C14", ControlKind::Button, "U", 7440, 3960, 375, 495},
+    {"a1", ControlKind::Button, "", 7200, 4200, 252, 252},
+    {"a2", ControlKind::Button, "", 7800, 4200, 252, 252},
+    {"C12", ControlKind::Button, "L", 6960, 4440, 495, 375},
+    {"a5", ControlKind::Button, "GO", 7440, 4440, 375, 372},
+    {"C13", ControlKind::Button, "R", 7800, 4440, 495, 375},
+    {"a3", ControlKind::Button, "", 7200, 4800, 252, 252},
+    {"a4", ControlKind::Button, "", 7800, 4800, 252, 252},
+    {"C15", ControlKind::Button, "D", 7440, 4800, 375, 495},
+    {"Check1", ControlKind::CheckBox, "CLS", 7080, 5520, 735, 255},
+    {"Check3", ControlKind::CheckBox, "COL", 7920, 5520, 735, 255},
+    {"Check2", ControlKind::CheckBox, "PLAY", 8640, 5520, 855, 255},
+    {"Label1", ControlKind::Label, "   X=", 6960, 5760, 495, 255},
+    {"Label2", ControlKind::Label, " Y=", 7920, 5760, 375, 255},
+    {"Label3", ControlKind::Label, "G=", 8760, 5760, 375, 255},
+    {"Text1", ControlKind::TextBox, "", 7080, 6000, 735, 375},
+    {"Text2", ControlKind::TextBox, "", 7920, 6000, 735, 375},
+    {"Text3", ControlKind::TextBox, "", 8760, 6000, 735, 375},
+}};
+
+// The order in which the keyboard focus moves through the controls.
+inline constexpr std::array<std::string_view, 40> kTabOrder{
+    "C0",  "C1",  "C2",  "C3",   "C4",   "C5",     "C6",     "C7",     "C8",     "C9",
+    "C10", "C11", "Label1", "Text1", "Label2", "Text2", "P",   "C12",    "C13",    "C14",
+    "C15", "cpp", "cqq", "C16",  "cdd",  "D",      "Text3",  "CC8",    "Dsize",  "Label4",
+    "Label5", "Label3", "Check1", "Check2", "a1", "a2", "a4",  "a3",     "a5",     "Check3"};
+
+// The scroll bars: range and position at start.
+struct ScrollBarRange {
+  std::string_view name;
+  int16_t min, max, value;
+};
+inline constexpr std::array<ScrollBarRange, 3> kScrollBars{{
+    {"cpp", 1, 50, 14},
+    {"cqq", 0, 200, 100},
+    {"cdd", 1, 35, 5},
+}};
+
+}  // namespace tova

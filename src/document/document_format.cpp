@@ -1,0 +1,136 @@
+#include "document/document_format.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
+namespace tova {
+namespace {
+
+int16_t LastRowWritten(const Tables& tables, int16_t kind, int rowCount) {
+  const int16_t end = FindFreeRow(tables, kind, kEndOfUsedRange);
+  return end == kNone ? static_cast<int16_t>(rowCount - 1) : end;
+}
+
+void AppendValue(std::string& out, int value) {
+  char digits[8];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, result.ptr);
+}
+
+template <typename Tuple>
+void AppendRecord(std::string& out, const Tuple& fields) {
+  std::apply(
+      [&](const auto& head, const auto&... tail) {
+        AppendValue(out, head);
+        ((out += ',', AppendValue(out, tail)), ...);
+      },
+      fields);
+  out += "\r\n";
+}
+
+template <typename Row, std::size_t N>
+void AppendBlock(std::string& out, const std::array<Row, N>& rows, int16_t last) {
+  for (int16_t i = 0; i <= last; ++i) AppendRecord(out, Fields(rows[static_cast<std::size_t>(i)]));
+}
+
+// Reads the values of a document one after another.
+class ValueReader {
+ public:
+  explicit ValueReader(std::string_view text) : text_(text) {}
+
+  // The next value, or nothing when it is missing or not an integer. Values that do not fit in
+  // 32 bits come back as the nearest of +-2^31-1, which is out of every range the format allows.
+  std::optional<int32_t> Next() {
+    while (At(' ') || At('\t')) ++pos_;
+    const bool negative = At('-');
+    if (negative) ++pos_;
+    int64_t magnitude = 0;
+    const std::size_t firstDigit = pos_;
+    while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
+      magnitude = std::min<int64_t>(magnitude * 10 + (text_[pos_] - '0'),
+                                    std::numeric_limits<int32_t>::max());
+      ++pos_;
+    }
+    if (pos_ == firstDigit) return std::nullopt;
+    while (At(' ') || At('\t')) ++pos_;
+    // A value ends at a comma, a line end or the end of the text.
+    if (At(',')) {
+      ++pos_;
+    } else if (At('\r')) {
+      ++pos_;
+      if (At('\n')) ++pos_;
+    } else if (At('\n')) {
+      ++pos_;
+    } else if (pos_ < text_.size()) {
+      return std::nullopt;
+    }
+    return static_cast<int32_t>(negative ? -magnitude : magnitude);
+  }
+
+  // The next value as a 16-bit field.
+  bool NextField(int16_t& field) {
+    const std::optional<int32_t> v = Next();
+    if (!v || *v < std::numeric_limits<int16_t>::min() || *v > std::numeric_limits<int16_t>::max()) {
+      return false;
+    }
+    field = static_cast<int16_t>(*v);
+    return true;
+  }
+
+ private:
+  bool At(char c) const { return pos_ < text_.size() && text_[pos_] == c; }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+template <typename Row, std::size_t N>
+bool ReadBlock(ValueReader& reader, std::array<Row, N>& rows, int32_t last) {
+  if (last >= static_cast<int32_t>(N)) return false;
+  for (int32_t i = 0; i <= last; ++i) {
+    const bool whole = std::apply([&](auto&... field) { return (reader.NextField(field) && ...); },
+                                  Fields(rows[static_cast<std::size_t>(i)]));
+    if (!whole) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string FormatDocument(const Tables& tables) {
+  const int16_t lastLine = LastRowWritten(tables, kLineTable, kLineRows);
+  const int16_t lastCircle = LastRowWritten(tables, kCircleTable, kCircleRows);
+  const int16_t lastUnit = LastRowWritten(tables, kUnitTable, kUnitRows);
+  const int16_t lastRelation = LastRowWritten(tables, kRelationTable, kRelationRows);
+  std::string out;
+  out.reserve(64 + 24 * (static_cast<std::size_t>(lastLine) + lastCircle + lastUnit + lastRelation));
+  AppendRecord(out, std::tie(lastLine, lastCircle, lastUnit, lastRelation));
+  AppendBlock(out, tables.lineTable, lastLine);
+  AppendBlock(out, tables.circleTable, lastCircle);
+  AppendBlock(out, tables.unitTable, lastUnit);
+  AppendBlock(out, tables.relationTable, lastRelation);
+  return out;
+}
+
+std::optional<Tables> ParseDocument(std::string_view text) {
+  ValueReader reader(text);
+  // The first three header values may be any integer (a negative one reads no rows); the fourth
+  // must be a 16-bit value.
+  const std::optional<int32_t> lastLine = reader.Next();
+  const std::optional<int32_t> lastCircle = reader.Next();
+  const std::optional<int32_t> lastUnit = reader.Next();
+  int16_t lastRelation = 0;
+  if (!lastLine || !lastCircle || !lastUnit || !reader.NextField(lastRelation)) return std::nullopt;
+
+  Tables tables;
+  if (!ReadBlock(reader, tables.lineTable, *lastLine) ||
+      !ReadBlock(reader, tables.circleTable, *lastCircle) ||
+      !ReadBlock(reader, tables.unitTable, *lastUnit) ||
+      !ReadBlock(reader, tables.relationTable, lastRelation)) {
+    return std::nullopt;
+  }
+  return tables;
+}
+
+}  // namespace tova

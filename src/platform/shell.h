@@ -1,0 +1,50 @@
+// What the program asks of the platform beyond drawing: switching and reading controls, sound,
+// modal boxes and dialogs, the clipboard and help pages. The window implements it on Qt; tests
+// implement it with a script.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/control.h"
+#include "platform/surface.h"
+
+namespace tova {
+
+enum class Buttons : uint8_t { Ok, OkCancel };
+enum class Icon : uint8_t { Question, Exclamation };
+enum class Answer : uint8_t { Ok, Cancel };
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+
+  virtual void Enable(Control control, bool enabled) = 0;
+  virtual void Show(Control control, bool visible) = 0;
+  virtual void SetText(Control control, std::string_view text) = 0;
+  // A check box's value (0 or 1) or a scroll bar's position.
+  virtual int16_t Value(Control control) const = 0;
+  virtual void SetValue(Control control, int16_t value) = 0;
+
+  virtual void Beep() = 0;
+  // A modal message box; a box with only an OK button answers Ok.
+  virtual Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons,
+                            Icon icon) = 0;
+  // A modal text prompt; an empty answer when it is cancelled.
+  virtual std::string PromptText(std::string_view prompt, std::string_view title,
+                                 std::string_view preset) = 0;
+  // The Open File dialog with its file-name field preset; no value when it is cancelled.
+  virtual std::optional<std::string> OpenFileDialog(std::string_view fileNameField) = 0;
+
+  virtual void ClearClipboard() = 0;
+  virtual void PutClipboardPicture(const Image& picture) = 0;
+  // The picture on the clipboard, or an empty image when it holds none.
+  virtual Image ClipboardPicture() = 0;
+
+  // Shows an HTML page (a path) in a window of its own, without waiting for it.
+  virtual void OpenHelpPage(std::string_view path) = 0;
+};
+
+}  // namespace tova
