@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Takes a screenshot of the Tova window on the sample drawing under a virtual X display.
+# Usage: scripts/screenshot.sh path/to/tova out.png
+set -euo pipefail
+tova=$(realpath "$1")
+out=$(realpath -m "$2")
+display=:97
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$tova_pid" "$xvfb" 2>/dev/null || true' EXIT
+sleep 1
+cd "$(dirname "$0")/../samples"
+DISPLAY=$display "$tova" >/dev/null 2>&1 &
+tova_pid=$!
+sleep 2
+window=$(DISPLAY=$display xdotool search --onlyvisible --name 'Tova' | head -n 1)
+DISPLAY=$display import -window "$window" "$out"
+echo "wrote $out"

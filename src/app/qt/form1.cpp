@@ -1,0 +1,226 @@
+#include "app/qt/form1.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "app/click_handlers.h"
+#include "app/menu_tree.h"
+#include "app/qt/picture_box.h"
+#include "app/qt/qt_shell.h"
+#include "app/startup.h"
+#include "app/window_layout.h"
+
+namespace tova {
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect PixelGeometry(const ControlLayout& c) {
+  return {TwipsToPixels(c.left), TwipsToPixels(c.top), TwipsToPixels(c.width),
+          TwipsToPixels(c.height)};
+}
+
+QColor ToQColor(uint32_t rgb) { return QColor::fromRgb(rgb | 0xFF000000u); }
+
+// A small diagonal arrow pointing towards (dx, dy), each -1 or 1, for the caption-less
+// direction buttons.
+QIcon ArrowIcon(int dx, int dy) {
+  QPixmap pixmap(12, 12);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::black, 1.6, Qt::SolidLine, Qt::RoundCap));
+  const QPointF centre(6, 6);
+  const QPointF tip = centre + QPointF(4 * dx, 4 * dy);
+  painter.drawLine(centre - QPointF(4 * dx, 4 * dy), tip);
+  painter.drawLine(tip, tip - QPointF(4 * dx, 0));
+  painter.drawLine(tip, tip - QPointF(0, 4 * dy));
+  return QIcon(pixmap);
+}
+
+// Labels and check boxes keep their own light grey, whatever the window's colour.
+void KeepOwnBackground(QWidget* widget) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, ToQColor(kWindowBackColour));
+  palette.setColor(QPalette::WindowText, Qt::black);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QWidget* CreateControl(const ControlLayout& c, QWidget* parent) {
+  const QString caption = ToQString(c.caption);
+  QWidget* widget = nullptr;
+  switch (c.kind) {
+    case ControlKind::Button: {
+      auto* button = new QPushButton(caption, parent);
+      button->setAutoDefault(false);
+      widget = button;
+      break;
+    }
+    case ControlKind::Label:
+      widget = new QLabel(caption, parent);
+      KeepOwnBackground(widget);
+      break;
+    case ControlKind::CheckBox:
+      widget = new QCheckBox(caption, parent);
+      KeepOwnBackground(widget);
+      break;
+    case ControlKind::HScrollBar: {
+      auto* bar = new QScrollBar(Qt::Horizontal, parent);
+      for (const ScrollBarRange& r : kScrollBars) {
+        if (r.name == c.name) {
+          bar->setRange(r.min, r.max);
+          bar->setValue(r.value);
+        }
+      }
+      widget = bar;
+      break;
+    }
+    case ControlKind::TextBox: {
+      auto* edit = new QLineEdit(parent);
+      edit->setReadOnly(true);
+      widget = edit;
+      break;
+    }
+    case ControlKind::PictureBox:
+      break;
+  }
+  if (widget != nullptr) {
+    widget->setObjectName(ToQString(c.name));
+    widget->setGeometry(PixelGeometry(c));
+  }
+  return widget;
+}
+
+}  // namespace
+
+Form1::Form1(QtShell* shell) {
+  if (shell == nullptr) {
+    ownShell_ = std::make_unique<QtShell>();
+    shell = ownShell_.get();
+  }
+  shell_ = shell;
+  program_ = std::make_unique<Program>(*shell_);
+
+  setObjectName("Form1");
+  setWindowTitle(ToQString(kWindowCaption));
+  QFont font;
+  font.setFamilies({ToQString(kFontFamily), "Liberation Sans", "Arial", "DejaVu Sans"});
+  font.setPixelSize(static_cast<int>(kFontPoints * 96 / 72 + 0.5));
+  font.setBold(true);
+  setFont(font);
+
+  CreateControls();
+  CreateMenus();
+  SetTabOrder();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  shell_->Attach(this);
+}
+
+Form1::~Form1() = default;
+
+void Form1::Load() {
+  Form_Load(*program_);
+  RefreshSurfaces();
+}
+
+void Form1::CreateControls() {
+  client_ = new QWidget(this);
+  client_->setObjectName("client");
+  client_->setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+  QPalette palette = client_->palette();
+  palette.setColor(QPalette::Window, ToQColor(kWindowBackColour));
+  client_->setPalette(palette);
+  client_->setAutoFillBackground(true);
+  setCentralWidget(client_);
+
+  canvas_ = new PictureBox(program_->P, client_);
+  canvas_->setObjectName(ToQString(kCanvasLayout.name));
+  canvas_->setGeometry(PixelGeometry(kCanvasLayout));
+  std::vector<QLine> dividers;
+  for (const DividerLayout& d : kDividers) {
+    dividers.emplace_back(TwipsToPixels(d.x1), TwipsToPixels(d.y1), TwipsToPixels(d.x2),
+                          TwipsToPixels(d.y2));
+  }
+  canvas_->SetOverlayLines(std::move(dividers));
+
+  // The 3D view is placed relative to the canvas's drawing area, inside the canvas's border.
+  view_ = new PictureBox(program_->D, canvas_);
+  view_->setObjectName(ToQString(kViewLayout.name));
+  view_->setGeometry(PixelGeometry(kViewLayout).translated(kPictureBorder, kPictureBorder));
+  view_->hide();
+
+  for (const ControlLayout& c : kControlColumn) {
+    QWidget* widget = CreateControl(c, client_);
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+      if (const ClickAction action = FindClickHandler(c.name)) {
+        connect(button, &QPushButton::clicked, this, [this, action] { Run(action); });
+      }
+    }
+  }
+  const struct {
+    const char* name;
+    int dx, dy;
+  } arrows[] = {{"a1", -1, -1}, {"a2", 1, -1}, {"a3", -1, 1}, {"a4", 1, 1}};
+  for (const auto& a : arrows) {
+    if (auto* button = client_->findChild<QPushButton*>(a.name)) {
+      button->setIcon(ArrowIcon(a.dx, a.dy));
+    }
+  }
+}
+
+void Form1::CreateMenus() {
+  // Menus use the system's regular menu font, not the window's bold one, and sit close
+  // together so that the whole bar fits the window's width.
+  QFont menuFont = font();
+  menuFont.setBold(false);
+  menuBar()->setFont(menuFont);
+  menuBar()->setStyleSheet("QMenuBar::item { padding: 2px 4px; }");
+  for (const MenuLayout& m : kMenuBar) {
+    QMenu* menu = menuBar()->addMenu(ToQString(m.caption));
+    menu->setObjectName(ToQString(m.name));
+    for (const MenuItemLayout& item : m.items) {
+      QAction* action = menu->addAction(ToQString(item.caption));
+      action->setObjectName(ToQString(item.name));
+      if (item.ticked) {
+        // The check mark stays where it started, whatever the user chooses.
+        action->setCheckable(true);
+        action->setChecked(true);
+        connect(action, &QAction::toggled, action, [action] { action->setChecked(true); });
+      }
+      if (const ClickAction handler = FindClickHandler(item.name)) {
+        connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
+      }
+    }
+  }
+}
+
+void Form1::SetTabOrder() {
+  QWidget* previous = nullptr;
+  for (const std::string_view name : kTabOrder) {
+    QWidget* widget = findChild<QWidget*>(ToQString(name));
+    if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus) continue;
+    if (previous != nullptr) setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
+void Form1::Run(void (*handler)(Program&)) {
+  handler(*program_);
+  RefreshSurfaces();
+}
+
+void Form1::RefreshSurfaces() {
+  canvas_->RefreshFromSurface();
+  view_->RefreshFromSurface();
+}
+
+}  // namespace tova

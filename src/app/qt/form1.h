@@ -1,0 +1,48 @@
+// The main window: the canvas with the 3D view over it, the column of controls and the menu
+// bar, built from the layout tables. It owns the program's state and runs the program's
+// handlers for the events of its controls.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "app/program.h"
+
+namespace tova {
+
+class PictureBox;
+class QtShell;
+
+class Form1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Talks to the user through `shell` when one is given, else through a QtShell of its own.
+  explicit Form1(QtShell* shell = nullptr);
+  ~Form1() override;
+
+  // The start-up sequence; call it once before the window is first shown.
+  void Load();
+
+  Program& program() { return *program_; }
+  PictureBox* canvas() const { return canvas_; }
+  PictureBox* view() const { return view_; }
+  QWidget* client() const { return client_; }
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  void SetTabOrder();
+  // Runs a handler of the program, then repaints what it drew.
+  void Run(void (*handler)(Program&));
+  void RefreshSurfaces();
+
+  std::unique_ptr<QtShell> ownShell_;
+  QtShell* shell_;
+  std::unique_ptr<Program> program_;
+  QWidget* client_ = nullptr;
+  PictureBox* canvas_ = nullptr;
+  PictureBox* view_ = nullptr;
+};
+
+}  // namespace tova

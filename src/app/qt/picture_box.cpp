@@ -1,0 +1,62 @@
+#include "app/qt/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "app/window_layout.h"
+#include "platform/surface.h"
+
+namespace tova {
+
+PictureBox::PictureBox(Surface& surface, QWidget* parent)
+    : QFrame(parent),
+      surface_(surface),
+      image_(reinterpret_cast<const uchar*>(surface.Bits()), surface.Width(), surface.Height(),
+             surface.BytesPerLine(), QImage::Format_RGB32) {
+  setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+  setLineWidth(kPictureBorder);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::RefreshFromSurface() {
+  const PixelRect r = surface_.TakeDirtyRect();
+  if (r.Empty()) return;
+  update(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top)
+             .translated(contentsRect().topLeft()));
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QPoint origin = contentsRect().topLeft();
+  const QRect area = event->rect() & contentsRect();
+  painter.drawImage(area, image_, area.translated(-origin));
+  if (!overlay_.empty()) {
+    painter.setClipRect(contentsRect());
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    for (const QLine& line : overlay_) painter.drawLine(line.translated(origin));
+  }
+  painter.setClipping(false);
+  drawFrame(&painter);
+}
+
+QPointF PictureBox::SurfacePoint(const QMouseEvent* event) const {
+  return event->position() - QPointF(contentsRect().topLeft());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  if (onMouseDown) onMouseDown(SurfacePoint(event));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  if (onMouseMove) onMouseMove(SurfacePoint(event));
+}
+
+// The second press of a double click is a double click only, not another press.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent*) {
+  if (onDoubleClick) onDoubleClick();
+}
+
+}  // namespace tova

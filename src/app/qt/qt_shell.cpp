@@ -1,0 +1,124 @@
+#include "app/qt/qt_shell.h"
+
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QImage>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace tova {
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void QtShell::Attach(QWidget* window) {
+  window_ = window;
+  for (int i = 0; i < kControlCount; ++i) {
+    const Control c = static_cast<Control>(i);
+    controls_[static_cast<std::size_t>(i)] = window->findChild<QObject*>(ToQString(ControlName(c)));
+  }
+}
+
+void QtShell::Enable(Control control, bool enabled) {
+  QObject* o = Find(control);
+  if (auto* menu = qobject_cast<QMenu*>(o)) {
+    menu->menuAction()->setEnabled(enabled);
+  } else if (auto* widget = qobject_cast<QWidget*>(o)) {
+    widget->setEnabled(enabled);
+  }
+}
+
+void QtShell::Show(Control control, bool visible) {
+  if (auto* widget = qobject_cast<QWidget*>(Find(control))) widget->setVisible(visible);
+}
+
+void QtShell::SetText(Control control, std::string_view text) {
+  if (auto* edit = qobject_cast<QLineEdit*>(Find(control))) edit->setText(ToQString(text));
+}
+
+int16_t QtShell::Value(Control control) const {
+  QObject* o = Find(control);
+  if (auto* box = qobject_cast<QCheckBox*>(o)) return box->isChecked() ? 1 : 0;
+  if (auto* bar = qobject_cast<QAbstractSlider*>(o)) return static_cast<int16_t>(bar->value());
+  return 0;
+}
+
+void QtShell::SetValue(Control control, int16_t value) {
+  QObject* o = Find(control);
+  if (auto* box = qobject_cast<QCheckBox*>(o)) {
+    box->setChecked(value != 0);
+  } else if (auto* bar = qobject_cast<QAbstractSlider*>(o)) {
+    bar->setValue(value);
+  }
+}
+
+void QtShell::Beep() { QApplication::beep(); }
+
+Answer QtShell::MessageBox(std::string_view text, std::string_view title, Buttons buttons,
+                           Icon icon) {
+  QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::Warning,
+                  ToQString(title), ToQString(text),
+                  buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel,
+                  window_);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.setEscapeButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
+  const bool ok = box.exec() == QMessageBox::Ok;
+  return ok || buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+std::string QtShell::PromptText(std::string_view prompt, std::string_view title,
+                                std::string_view preset) {
+  bool ok = false;
+  const QString answer = QInputDialog::getText(window_, ToQString(title), ToQString(prompt),
+                                               QLineEdit::Normal, ToQString(preset), &ok);
+  return ok ? answer.toStdString() : std::string();
+}
+
+std::optional<std::string> QtShell::OpenFileDialog(std::string_view fileNameField) {
+  QFileDialog dialog(window_);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setNameFilter(ToQString(fileNameField));
+  dialog.selectFile(ToQString(fileNameField));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+void QtShell::ClearClipboard() { QGuiApplication::clipboard()->clear(); }
+
+void QtShell::PutClipboardPicture(const Image& picture) {
+  if (picture.Empty()) return;
+  const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                     picture.height, picture.width * 4, QImage::Format_RGB32);
+  QGuiApplication::clipboard()->setImage(image.copy());
+}
+
+Image QtShell::ClipboardPicture() {
+  const QImage image =
+      QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+  if (image.isNull()) return {};
+  Image picture{image.width(), image.height(), {}};
+  picture.pixels.reserve(static_cast<std::size_t>(image.width()) * image.height());
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
+    picture.pixels.insert(picture.pixels.end(), row, row + image.width());
+  }
+  return picture;
+}
+
+void QtShell::OpenHelpPage(std::string_view path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+}
+
+}  // namespace tova
