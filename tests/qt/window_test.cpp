@@ -1,0 +1,232 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/menu_tree.h"
+#include "app/qt/form1.h"
+#include "app/qt/picture_box.h"
+#include "app/qt/qt_shell.h"
+#include "app/window_layout.h"
+#include "support/dialog_script.h"
+#include "support/test_program.h"
+
+namespace tova {
+namespace {
+
+// The real window, with its boxes and dialogs answered by a script instead of shown.
+class ScriptedQtShell : public QtShell {
+ public:
+  void Beep() override { ++beeps; }
+  Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons,
+                    Icon icon) override {
+    return script.MessageBox(text, title, buttons, icon);
+  }
+  std::string PromptText(std::string_view prompt, std::string_view title,
+                         std::string_view preset) override {
+    return script.PromptText(prompt, title, preset);
+  }
+  std::optional<std::string> OpenFileDialog(std::string_view field) override {
+    return script.OpenFileDialog(field);
+  }
+
+  testing::DialogScript script;
+  int beeps = 0;
+};
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+class WindowTest : public ::testing::Test {
+ protected:
+  template <typename T = QWidget>
+  T* Child(std::string_view name) {
+    T* widget = window.findChild<T*>(Q(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+
+  testing::TempWorkingFolder folder;
+  ScriptedQtShell shell;
+  Form1 window{&shell};
+};
+
+TEST_F(WindowTest, ControlsHaveTheirNamesCaptionsAndPlaces) {
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Tova绘图系统"));
+  EXPECT_EQ(window.client()->size(), QSize(638, 437));
+  EXPECT_EQ(window.client()->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
+  EXPECT_TRUE(window.font().bold());
+  EXPECT_EQ(window.font().pixelSize(), 11);
+
+  for (const ControlLayout& c : kControlColumn) {
+    QWidget* widget = Child(c.name);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->parentWidget(), window.client()) << c.name;
+    EXPECT_EQ(widget->geometry(), QRect(TwipsToPixels(c.left), TwipsToPixels(c.top),
+                                        TwipsToPixels(c.width), TwipsToPixels(c.height)))
+        << c.name;
+    QString caption;
+    if (auto* b = qobject_cast<QAbstractButton*>(widget)) caption = b->text();
+    if (auto* l = qobject_cast<QLabel*>(widget)) caption = l->text();
+    EXPECT_EQ(caption, Q(c.caption)) << c.name;
+  }
+  EXPECT_EQ(Child("C7")->geometry(), QRect(560, 96, 73, 25));
+  EXPECT_EQ(Child("a1")->geometry(), QRect(480, 280, 17, 17));
+  EXPECT_EQ(Child<QLabel>("Label1")->text(), "   X=");
+  // Labels keep their own light grey.
+  EXPECT_TRUE(Child("Label4")->autoFillBackground());
+
+  PictureBox* P = window.canvas();
+  EXPECT_EQ(P->objectName(), "P");
+  EXPECT_EQ(P->geometry(), QRect(0, 0, 449, 433));
+  EXPECT_EQ(P->contentsRect().size(), QSize(kCanvasWidth, kCanvasHeight));
+  PictureBox* D = window.view();
+  EXPECT_EQ(D->objectName(), "D");
+  EXPECT_EQ(D->parentWidget(), P);
+  EXPECT_EQ(D->geometry().size(), QSize(465, 433));
+  EXPECT_EQ(D->geometry().topLeft() - P->contentsRect().topLeft(), QPoint(-16, 0));
+}
+
+TEST_F(WindowTest, ScrollBarsHaveTheirRangesAndPositions) {
+  const struct {
+    const char* name;
+    int min, max, value;
+  } bars[] = {{"cpp", 1, 50, 14}, {"cqq", 0, 200, 100}, {"cdd", 1, 35, 5}};
+  for (const auto& b : bars) {
+    auto* bar = Child<QScrollBar>(b.name);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->orientation(), Qt::Horizontal);
+    EXPECT_EQ(bar->minimum(), b.min) << b.name;
+    EXPECT_EQ(bar->maximum(), b.max) << b.name;
+    EXPECT_EQ(bar->value(), b.value) << b.name;
+  }
+}
+
+TEST_F(WindowTest, MenuBarHoldsTheMenuTreeAndCheckMarksNeverMove) {
+  const QList<QAction*> menus = window.menuBar()->actions();
+  ASSERT_EQ(menus.size(), static_cast<qsizetype>(kMenuBar.size()));
+  for (std::size_t m = 0; m < kMenuBar.size(); ++m) {
+    QMenu* menu = menus[static_cast<qsizetype>(m)]->menu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), Q(kMenuBar[m].name));
+    EXPECT_EQ(menu->title(), Q(kMenuBar[m].caption));
+    const QList<QAction*> items = menu->actions();
+    ASSERT_EQ(items.size(), static_cast<qsizetype>(kMenuBar[m].items.size()));
+    for (std::size_t i = 0; i < kMenuBar[m].items.size(); ++i) {
+      const MenuItemLayout& layout = kMenuBar[m].items[i];
+      QAction* item = items[static_cast<qsizetype>(i)];
+      EXPECT_EQ(item->objectName(), Q(layout.name));
+      EXPECT_EQ(item->text(), Q(layout.caption));
+      EXPECT_EQ(item->isChecked(), layout.ticked) << layout.name;
+      item->trigger();
+      item->trigger();
+      item->toggle();
+      EXPECT_EQ(item->isChecked(), layout.ticked) << layout.name << " after choosing it";
+    }
+  }
+  EXPECT_EQ(menus[0]->text(), "&File");
+  EXPECT_EQ(menus[8]->text(), "D.Draw&Mode");
+}
+
+// The next widget that the Tab key moves the focus to.
+QWidget* NextTabStop(QWidget* widget) {
+  for (QWidget* w = widget->nextInFocusChain(); w != widget; w = w->nextInFocusChain()) {
+    if (w->focusPolicy() & Qt::TabFocus) return w;
+  }
+  return widget;
+}
+
+TEST_F(WindowTest, TabOrderFollowsTheLayout) {
+  std::vector<QWidget*> expected;
+  for (const std::string_view name : kTabOrder) {
+    QWidget* w = Child(name);
+    if (w != nullptr && (w->focusPolicy() & Qt::TabFocus)) expected.push_back(w);
+  }
+  ASSERT_GT(expected.size(), 30u);
+  for (std::size_t i = 0; i + 1 < expected.size(); ++i) {
+    EXPECT_EQ(NextTabStop(expected[i]), expected[i + 1])
+        << expected[i]->objectName().toStdString() << " -> "
+        << NextTabStop(expected[i])->objectName().toStdString();
+  }
+}
+
+TEST_F(WindowTest, StartUpWithoutADocumentShowsTheReadyWindowOnAnEmptyCanvas) {
+  window.Load();
+  EXPECT_EQ(shell.beeps, 2);
+  ASSERT_EQ(shell.script.boxes().size(), 1u);
+  EXPECT_EQ(shell.script.boxes()[0].text, "Three Is A Error! Retry!");
+  EXPECT_EQ(window.program().app.fileNumber, 2);
+
+  EXPECT_TRUE(window.view()->isHidden());
+  EXPECT_FALSE(window.canvas()->isHidden());
+  for (const char* name : {"C0", "C1", "C2", "C8", "C9", "C10", "C11"}) {
+    EXPECT_TRUE(Child(name)->isEnabled()) << name;
+  }
+  for (const char* name : {"C3", "C4", "C5", "C6", "C7", "CC8", "C12", "C16", "a1", "a5", "cpp"}) {
+    EXPECT_FALSE(Child(name)->isEnabled()) << name;
+  }
+  EXPECT_TRUE(Child("cqq")->isEnabled());
+  EXPECT_TRUE(Child<QMenu>("Mfile")->menuAction()->isEnabled());
+  EXPECT_TRUE(Child<QCheckBox>("Check1")->isChecked());
+  EXPECT_TRUE(Child<QCheckBox>("Check2")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>("Check3")->isChecked());
+  EXPECT_EQ(Child<QLineEdit>("Text3")->text(), " 0");
+  EXPECT_EQ(Child<QLineEdit>("Text1")->text(), "");
+}
+
+TEST_F(WindowTest, CanvasShowsTheProgramsPixelsWithoutACopy) {
+  std::ifstream in(TOVA_SOURCE_DIR "/samples/Tova.ini", std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  folder.Write("Tova.ini", text.str());
+  window.Load();
+  EXPECT_EQ(shell.beeps, 4);
+  EXPECT_TRUE(shell.script.boxes().empty());
+
+  const QImage& image = window.canvas()->image();
+  EXPECT_EQ(reinterpret_cast<const void*>(image.constBits()),
+            reinterpret_cast<const void*>(window.program().P.Bits()));
+  EXPECT_EQ(image.size(), QSize(kCanvasWidth, kCanvasHeight));
+  // A green edge of the sample block in the front view, as the window paints it.
+  window.show();
+  const QImage shown = window.canvas()->grab().toImage();
+  const QPoint origin = window.canvas()->contentsRect().topLeft();
+  EXPECT_EQ(shown.pixelColor(origin + QPoint(100, 135)), QColor(0, 128, 0));
+  EXPECT_EQ(shown.pixelColor(origin + QPoint(100, 100)), QColor(255, 255, 255));
+  // The pane dividers are drawn over the canvas.
+  EXPECT_EQ(shown.pixelColor(origin + QPoint(100, 216)), QColor(0, 0, 0));
+  EXPECT_EQ(shown.pixelColor(origin + QPoint(216, 100)), QColor(0, 0, 0));
+}
+
+TEST_F(WindowTest, ShapeAndLineKindButtonsSetTheirVariables) {
+  window.Load();
+  Program& p = window.program();
+  QTest::mouseClick(Child("C1"), Qt::LeftButton);
+  EXPECT_EQ(p.app.currentShape, 1);
+  QTest::mouseClick(Child("C2"), Qt::LeftButton);
+  EXPECT_EQ(p.app.currentShape, 2);
+  QTest::mouseClick(Child("C0"), Qt::LeftButton);
+  EXPECT_EQ(p.app.currentShape, 0);
+
+  // The line-kind buttons are off until a figure is complete.
+  QTest::mouseClick(Child("C4"), Qt::LeftButton);
+  EXPECT_EQ(p.app.currentLineKind, kNone);
+  for (const char* name : {"C3", "C4", "C5"}) Child(name)->setEnabled(true);
+  QTest::mouseClick(Child("C4"), Qt::LeftButton);
+  EXPECT_EQ(p.app.currentLineKind, 1);
+  QTest::mouseClick(Child("C5"), Qt::LeftButton);
+  EXPECT_EQ(p.app.currentLineKind, 2);
+  QTest::mouseClick(Child("C3"), Qt::LeftButton);
+  EXPECT_EQ(p.app.currentLineKind, 0);
+  EXPECT_EQ(shell.beeps, 2);  // the buttons themselves make no sound
+}
+
+}  // namespace
+}  // namespace tova

@@ -1,0 +1,26 @@
+#include "support/test_program.h"
+
+#include <fstream>
+#include <random>
+
+namespace tova::testing {
+
+TempWorkingFolder::TempWorkingFolder() : previous_(std::filesystem::current_path()) {
+  std::random_device seed;
+  path_ = std::filesystem::temp_directory_path() / ("tova-test-" + std::to_string(seed()));
+  std::filesystem::create_directories(path_);
+  std::filesystem::current_path(path_);
+}
+
+TempWorkingFolder::~TempWorkingFolder() {
+  std::error_code error;
+  std::filesystem::current_path(previous_, error);
+  std::filesystem::remove_all(path_, error);
+}
+
+void TempWorkingFolder::Write(const std::string& name, const std::string& text) const {
+  std::ofstream out(path_ / name, std::ios::binary);
+  out << text;
+}
+
+}  // namespace tova::testing

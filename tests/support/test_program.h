@@ -1,0 +1,34 @@
+// A fresh program talking to a scripted shell: `TestProgram t;` and go.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "app/program.h"
+#include "support/scripted_shell.h"
+
+namespace tova::testing {
+
+struct TestProgram {
+  ScriptedShell shell;
+  Program program{shell};
+};
+
+// Makes an empty folder the current working folder for as long as it lives.
+class TempWorkingFolder {
+ public:
+  TempWorkingFolder();
+  ~TempWorkingFolder();
+  TempWorkingFolder(const TempWorkingFolder&) = delete;
+  TempWorkingFolder& operator=(const TempWorkingFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // Writes `text` byte for byte to a file of that name in the folder.
+  void Write(const std::string& name, const std::string& text) const;
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
+
+}  // namespace tova::testing
