@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/click_handlers.h"
 #include "app/menu_tree.h"
 #include "app/qt/form1.h"
 #include "app/qt/picture_box.h"
@@ -226,6 +227,14 @@ TEST_F(WindowTest, ShapeAndLineKindButtonsSetTheirVariables) {
   QTest::mouseClick(Child("C3"), Qt::LeftButton);
   EXPECT_EQ(p.app.currentLineKind, 0);
   EXPECT_EQ(shell.beeps, 2);  // the buttons themselves make no sound
+}
+
+TEST_F(WindowTest, EveryClickHandlerBelongsToAControl) {
+  for (const ClickHandler& h : ClickHandlers()) {
+    QObject* control = window.findChild<QObject*>(Q(h.control));
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(control) || qobject_cast<QAction*>(control))
+        << h.control;
+  }
 }
 
 }  // namespace
