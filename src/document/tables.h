@@ -21,23 +21,29 @@ inline constexpr int16_t kRowDeleted = kNone;
 
 struct LineRecord {
   int16_t x1 = 0, y1 = 0, x2 = 0, y2 = 0, lineKind = 0, state = 0;
+  friend bool operator==(const LineRecord&, const LineRecord&) = default;
 };
 struct CircleRecord {
   int16_t cx = 0, cy = 0, radius = 0, startDeg = 0, endDeg = 0, lineKind = 0, state = 0;
+  friend bool operator==(const CircleRecord&, const CircleRecord&) = default;
 };
 struct UnitRecord {
   int16_t part0 = 0, part1 = 0, part2 = 0, state = 0;
+  friend bool operator==(const UnitRecord&, const UnitRecord&) = default;
 };
 struct RelationRecord {
   int16_t line0 = 0, line1 = 0, line2 = 0, line3 = 0;
   int16_t fromCircle = 0, toCircle = 0, fromLine = 0, toLine = 0, state = 0;
+  friend bool operator==(const RelationRecord&, const RelationRecord&) = default;
 };
 // A row of the figure being drawn: a line record without a state.
 struct PendingLine {
   int16_t x1 = 0, y1 = 0, x2 = 0, y2 = 0, lineKind = 0;
+  friend bool operator==(const PendingLine&, const PendingLine&) = default;
 };
 struct PendingCircle {
   int16_t cx = 0, cy = 0, radius = 0, startDeg = 0, endDeg = 0, lineKind = 0;
+  friend bool operator==(const PendingCircle&, const PendingCircle&) = default;
 };
 
 // The fields of a record in their stored order, as a tuple of references.
@@ -86,6 +92,7 @@ struct Tables {
   std::array<RelationRecord, kRelationRows> relationTable{};
   std::array<PendingLine, kPendingLineRows> pendingLines{};
   PendingCircle pendingCircle{};
+  friend bool operator==(const Tables&, const Tables&) = default;
 };
 
 // Stores 0 in every field of the table of that kind (0 to 5); other kinds change nothing.

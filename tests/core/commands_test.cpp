@@ -20,7 +20,8 @@ std::set<Control> EnabledAmongTable(const testing::ScriptedShell& shell) {
   return on;
 }
 
-// The log of a command state: its beeps, then one switch per control in table order.
+// The log of a command state: its beeps, then one switch per control in table order, and
+// nothing else.
 std::vector<std::string> ExpectedLog(int beeps, Availability CommandRow::*column) {
   std::vector<std::string> log(static_cast<std::size_t>(beeps), "beep");
   for (const CommandRow& row : kCommandTable) {
@@ -70,17 +71,6 @@ TEST(CommandStates, BackOnlyLeavesOnlyGoingBack) {
   SetBackOnlyCommands(t.program);
   EXPECT_EQ(EnabledAmongTable(t.shell), std::set<Control>{Control::C6});
   EXPECT_EQ(t.shell.beeps(), 3);
-}
-
-TEST(CommandStates, StatesTouchNoControlOutsideTheTable) {
-  TestProgram t;
-  SetReadyCommands(t.program);
-  SetBusyCommands(t.program);
-  SetBackOnlyCommands(t.program);
-  for (Control c : {Control::P, Control::D, Control::cpp, Control::cqq, Control::cdd,
-                    Control::Check1, Control::Text1, Control::pbk}) {
-    EXPECT_FALSE(t.shell.enabled(c).has_value()) << ControlName(c);
-  }
 }
 
 TEST(ResetEditing, ForgetsTheFigureDisablesOkAndReturnsToReady) {

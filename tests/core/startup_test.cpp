@@ -33,10 +33,6 @@ bool CanvasIsBlank(const Surface& P) {
   return true;
 }
 
-bool TablesAreEmpty(const Tables& t) {
-  return FormatDocument(t) == FormatDocument(Tables{});
-}
-
 // What start-up sets whether or not the start-up document can be read.
 void ExpectStartValues(const TestProgram& t) {
   const Program& p = t.program;
@@ -108,7 +104,7 @@ TEST(StartUp, WithoutTheStartUpDocumentSaysSoAndStartsEmpty) {
   EXPECT_EQ(box.buttons, Buttons::Ok);
   EXPECT_EQ(box.icon, Icon::Exclamation);
   EXPECT_EQ(t.program.app.fileNumber, 2);
-  EXPECT_TRUE(TablesAreEmpty(t.program.tables));
+  EXPECT_EQ(t.program.tables, Tables{});
   EXPECT_TRUE(CanvasIsBlank(t.program.P));
 }
 
@@ -132,7 +128,7 @@ TEST(StartUp, ABadStartUpDocumentLeavesNoHalfReadDrawing) {
     EXPECT_EQ(t.shell.script.boxes()[0].text, kFileErrorMessage);
     EXPECT_EQ(t.shell.log().back(), "box Three Is A Error! Retry!");
     EXPECT_EQ(t.program.app.fileNumber, 2);
-    EXPECT_TRUE(TablesAreEmpty(t.program.tables));
+    EXPECT_EQ(t.program.tables, Tables{});
     EXPECT_TRUE(CanvasIsBlank(t.program.P));
   }
 }

