@@ -21,6 +21,15 @@ run:
 	  echo "make run: no display to open the Tova window on (DISPLAY is not set); 'make test' runs headless."; \
 	else cd samples && ../$(BUILD)/tova; fi
 
+test: build
+	@cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTOVA_SANITIZE=ON -DTOVA_BUILD_APP=OFF >/dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS)
+	@echo "== core tests under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
+	@cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+	@echo "== all tests"
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
 # A screenshot of the window on the sample drawing, taken under Xvfb (docs/screenshot.png).
 screenshot:
 	@scripts/install-deps.sh screenshot
