@@ -17,6 +17,7 @@
 #include "app/qt/form1.h"
 #include "app/qt/picture_box.h"
 #include "app/qt/qt_shell.h"
+#include "app/qt/qt_text.h"
 #include "app/window_layout.h"
 #include "support/dialog_script.h"
 #include "support/test_program.h"
@@ -44,13 +45,12 @@ class ScriptedQtShell : public QtShell {
   int beeps = 0;
 };
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 class WindowTest : public ::testing::Test {
  protected:
   template <typename T = QWidget>
   T* Child(std::string_view name) {
-    T* widget = window.findChild<T*>(Q(name));
+    T* widget = window.findChild<T*>(ToQString(name));
     EXPECT_NE(widget, nullptr) << name;
     return widget;
   }
@@ -77,7 +77,7 @@ TEST_F(WindowTest, ControlsHaveTheirNamesCaptionsAndPlaces) {
     QString caption;
     if (auto* b = qobject_cast<QAbstractButton*>(widget)) caption = b->text();
     if (auto* l = qobject_cast<QLabel*>(widget)) caption = l->text();
-    EXPECT_EQ(caption, Q(c.caption)) << c.name;
+    EXPECT_EQ(caption, ToQString(c.caption)) << c.name;
   }
   EXPECT_EQ(Child("a1")->geometry(), QRect(480, 280, 17, 17));  // 252 twips round to 17 pixels
   // Labels keep their own light grey.
@@ -110,15 +110,15 @@ TEST_F(WindowTest, MenuBarHoldsTheMenuTreeAndCheckMarksNeverMove) {
   for (std::size_t m = 0; m < kMenuBar.size(); ++m) {
     QMenu* menu = menus[static_cast<qsizetype>(m)]->menu();
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->objectName(), Q(kMenuBar[m].name));
-    EXPECT_EQ(menu->title(), Q(kMenuBar[m].caption));
+    EXPECT_EQ(menu->objectName(), ToQString(kMenuBar[m].name));
+    EXPECT_EQ(menu->title(), ToQString(kMenuBar[m].caption));
     const QList<QAction*> items = menu->actions();
     ASSERT_EQ(items.size(), static_cast<qsizetype>(kMenuBar[m].items.size()));
     for (std::size_t i = 0; i < kMenuBar[m].items.size(); ++i) {
       const MenuItemLayout& layout = kMenuBar[m].items[i];
       QAction* item = items[static_cast<qsizetype>(i)];
-      EXPECT_EQ(item->objectName(), Q(layout.name));
-      EXPECT_EQ(item->text(), Q(layout.caption));
+      EXPECT_EQ(item->objectName(), ToQString(layout.name));
+      EXPECT_EQ(item->text(), ToQString(layout.caption));
       EXPECT_EQ(item->isChecked(), layout.ticked) << layout.name;
       item->trigger();
       item->trigger();
@@ -223,7 +223,7 @@ TEST_F(WindowTest, ShapeAndLineKindButtonsSetTheirVariables) {
 
 TEST_F(WindowTest, EveryClickHandlerBelongsToAControl) {
   for (const ClickHandler& h : ClickHandlers()) {
-    QObject* control = window.findChild<QObject*>(Q(h.control));
+    QObject* control = window.findChild<QObject*>(ToQString(h.control));
     EXPECT_TRUE(qobject_cast<QAbstractButton*>(control) || qobject_cast<QAction*>(control))
         << h.control;
   }

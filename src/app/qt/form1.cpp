@@ -13,15 +13,12 @@
 #include "app/menu_tree.h"
 #include "app/qt/picture_box.h"
 #include "app/qt/qt_shell.h"
+#include "app/qt/qt_text.h"
 #include "app/startup.h"
 #include "app/window_layout.h"
 
 namespace tova {
 namespace {
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect PixelGeometry(const ControlLayout& c) {
   return {TwipsToPixels(c.left), TwipsToPixels(c.top), TwipsToPixels(c.width),

@@ -1,4 +1,5 @@
 #include "app/qt/qt_shell.h"
+#include "app/qt/qt_text.h"
 
 #include <QAbstractSlider>
 #include <QApplication>
@@ -14,14 +15,6 @@
 #include <QUrl>
 
 namespace tova {
-namespace {
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 void QtShell::Attach(QWidget* window) {
   window_ = window;
   for (int i = 0; i < kControlCount; ++i) {
