@@ -201,23 +201,19 @@ TEST_F(WindowTest, CanvasShowsTheProgramsPixelsWithoutACopy) {
 TEST_F(WindowTest, ShapeAndLineKindButtonsSetTheirVariables) {
   window.Load();
   Program& p = window.program();
-  QTest::mouseClick(Child("C1"), Qt::LeftButton);
-  EXPECT_EQ(p.app.currentShape, 1);
-  QTest::mouseClick(Child("C2"), Qt::LeftButton);
-  EXPECT_EQ(p.app.currentShape, 2);
-  QTest::mouseClick(Child("C0"), Qt::LeftButton);
-  EXPECT_EQ(p.app.currentShape, 0);
-
+  const auto click = [&](const char* name) {
+    QTest::mouseClick(Child(name), Qt::LeftButton);
+    return std::pair(p.app.currentShape, p.app.currentLineKind);
+  };
+  EXPECT_EQ(click("C1"), std::pair<int16_t, int16_t>(1, kNone));
+  EXPECT_EQ(click("C2"), std::pair<int16_t, int16_t>(2, kNone));
+  EXPECT_EQ(click("C0"), std::pair<int16_t, int16_t>(0, kNone));
   // The line-kind buttons are off until a figure is complete.
-  QTest::mouseClick(Child("C4"), Qt::LeftButton);
-  EXPECT_EQ(p.app.currentLineKind, kNone);
+  EXPECT_EQ(click("C4"), std::pair<int16_t, int16_t>(0, kNone));
   for (const char* name : {"C3", "C4", "C5"}) Child(name)->setEnabled(true);
-  QTest::mouseClick(Child("C4"), Qt::LeftButton);
-  EXPECT_EQ(p.app.currentLineKind, 1);
-  QTest::mouseClick(Child("C5"), Qt::LeftButton);
-  EXPECT_EQ(p.app.currentLineKind, 2);
-  QTest::mouseClick(Child("C3"), Qt::LeftButton);
-  EXPECT_EQ(p.app.currentLineKind, 0);
+  EXPECT_EQ(click("C4"), std::pair<int16_t, int16_t>(0, 1));
+  EXPECT_EQ(click("C5"), std::pair<int16_t, int16_t>(0, 2));
+  EXPECT_EQ(click("C3"), std::pair<int16_t, int16_t>(0, 0));
   EXPECT_EQ(shell.beeps, 2);  // the buttons themselves make no sound
 }
 
