@@ -201,19 +201,20 @@ TEST_F(WindowTest, CanvasShowsTheProgramsPixelsWithoutACopy) {
 TEST_F(WindowTest, ShapeAndLineKindButtonsSetTheirVariables) {
   window.Load();
   Program& p = window.program();
+  using Choice = std::pair<int16_t, int16_t>;  // shape, line kind
   const auto click = [&](const char* name) {
     QTest::mouseClick(Child(name), Qt::LeftButton);
     return std::pair(p.app.currentShape, p.app.currentLineKind);
   };
-  EXPECT_EQ(click("C1"), std::pair<int16_t, int16_t>(1, kNone));
-  EXPECT_EQ(click("C2"), std::pair<int16_t, int16_t>(2, kNone));
-  EXPECT_EQ(click("C0"), std::pair<int16_t, int16_t>(0, kNone));
+  EXPECT_EQ(click("C1"), Choice(1, kNone));
+  EXPECT_EQ(click("C2"), Choice(2, kNone));
+  EXPECT_EQ(click("C0"), Choice(0, kNone));
   // The line-kind buttons are off until a figure is complete.
-  EXPECT_EQ(click("C4"), std::pair<int16_t, int16_t>(0, kNone));
+  EXPECT_EQ(click("C4"), Choice(0, kNone));
   for (const char* name : {"C3", "C4", "C5"}) Child(name)->setEnabled(true);
-  EXPECT_EQ(click("C4"), std::pair<int16_t, int16_t>(0, 1));
-  EXPECT_EQ(click("C5"), std::pair<int16_t, int16_t>(0, 2));
-  EXPECT_EQ(click("C3"), std::pair<int16_t, int16_t>(0, 0));
+  EXPECT_EQ(click("C4"), Choice(0, 1));
+  EXPECT_EQ(click("C5"), Choice(0, 2));
+  EXPECT_EQ(click("C3"), Choice(0, 0));
   EXPECT_EQ(shell.beeps, 2);  // the buttons themselves make no sound
 }
 
