@@ -22,9 +22,9 @@ struct ShownBox {
 class DialogScript {
  public:
   // Queue the answers, in the order the questions will come.
-  void Answer(tova::Answer answer) { answers_.push_back(answer); }
-  void PromptAnswer(std::string text) { prompts_.push_back(std::move(text)); }
-  void OpenAnswer(std::optional<std::string> path) { opens_.push_back(std::move(path)); }
+  void QueueAnswer(tova::Answer answer) { answers_.push_back(answer); }
+  void QueuePrompt(std::string text) { prompts_.push_back(std::move(text)); }
+  void QueueOpen(std::optional<std::string> path) { opens_.push_back(std::move(path)); }
 
   // Boxes with only an OK button answer Ok by themselves; questions take the next answer.
   tova::Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons,
