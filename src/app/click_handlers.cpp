@@ -3,6 +3,8 @@
 #include <array>
 
 #include "app/shape_buttons.h"
+#include "canvas/canvas_input.h"
+#include "canvas/commit.h"
 
 namespace tova {
 namespace {
@@ -10,6 +12,7 @@ namespace {
 constexpr std::array kHandlers{
     ClickHandler{"C0", C0_Click}, ClickHandler{"C1", C1_Click}, ClickHandler{"C2", C2_Click},
     ClickHandler{"C3", C3_Click}, ClickHandler{"C4", C4_Click}, ClickHandler{"C5", C5_Click},
+    ClickHandler{"C6", C6_Click}, ClickHandler{"C7", C7_Click},
 };
 
 }  // namespace

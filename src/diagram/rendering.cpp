@@ -9,8 +9,6 @@ namespace {
 // Degrees to radians as the canvas takes them.
 float CanvasRadians(int16_t degrees) { return static_cast<float>(degrees * 3.14159 / 180); }
 
-constexpr Rgb kFigure = ColourNumber(kFigureColour);
-
 }  // namespace
 
 void SelectLinePen(Surface& surface, int16_t lineKind) {
@@ -47,7 +45,7 @@ void DrawLineRow(Program& program, int16_t row) {
   Surface& P = program.P;
   P.SetDrawMode(kCopyPen);
   SelectLinePen(P, line->lineKind);
-  P.Line(line->x1, line->y1, line->x2, line->y2, kFigure);
+  P.Line(line->x1, line->y1, line->x2, line->y2, kFigureRgb);
   SelectLinePen(P, kSolidLine);
   P.SetDrawMode(kXorPen);
 }
@@ -59,7 +57,7 @@ void DrawCircleRow(Program& program, int16_t row) {
   P.SetDrawMode(kCopyPen);
   SelectLinePen(P, circle->lineKind);
   DrawCircleOrArc(P, circle->cx, circle->cy, circle->radius, circle->startDeg, circle->endDeg,
-                  kFigure);
+                  kFigureRgb);
   SelectLinePen(P, kSolidLine);
   P.SetDrawMode(kXorPen);
 }
@@ -76,12 +74,12 @@ void FlushPendingFigure(Program& program) {
   Tables& t = program.tables;
   for (const PendingLine& line : t.pendingLines) {
     SelectLinePen(P, line.lineKind);
-    P.Line(line.x1, line.y1, line.x2, line.y2, kFigure);
+    P.Line(line.x1, line.y1, line.x2, line.y2, kFigureRgb);
   }
   if (program.app.currentShape != kShapeLine) {
     const PendingCircle& c = t.pendingCircle;
     SelectLinePen(P, c.lineKind);
-    DrawCircleOrArc(P, c.cx, c.cy, c.radius, c.startDeg, c.endDeg, kFigure);
+    DrawCircleOrArc(P, c.cx, c.cy, c.radius, c.startDeg, c.endDeg, kFigureRgb);
   }
   ClearTable(t, kPendingLines);
   ClearTable(t, kPendingCircle);

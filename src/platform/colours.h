@@ -35,6 +35,9 @@ constexpr Rgb ColourNumber(int n) { return kColourTable[static_cast<unsigned>(n)
 inline constexpr int kCrossHairColour = 1;
 inline constexpr int kFigureColour = 2;
 inline constexpr int kHighlightColour = 14;
+inline constexpr Rgb kCrossHairRgb = ColourNumber(kCrossHairColour);
+inline constexpr Rgb kFigureRgb = ColourNumber(kFigureColour);
+inline constexpr Rgb kHighlightRgb = ColourNumber(kHighlightColour);
 
 // The system window colour: the canvas background at start.
 inline constexpr Rgb kWindowColour = 0xFFFFFF;

@@ -16,6 +16,7 @@
 #include "app/qt/qt_text.h"
 #include "app/startup.h"
 #include "app/window_layout.h"
+#include "canvas/canvas_input.h"
 
 namespace tova {
 namespace {
@@ -117,6 +118,7 @@ Form1::Form1(QtShell* shell) {
 
   CreateControls();
   CreateMenus();
+  ConnectCanvas();
   SetTabOrder();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   shell_->Attach(this);
@@ -200,6 +202,16 @@ void Form1::CreateMenus() {
   }
 }
 
+void Form1::ConnectCanvas() {
+  canvas_->onMouseDown = [this](QPointF at) {
+    Run([at](Program& p) { P_MouseDown(p, at.x(), at.y()); });
+  };
+  canvas_->onMouseMove = [this](QPointF at) {
+    Run([at](Program& p) { P_MouseMove(p, at.x(), at.y()); });
+  };
+  canvas_->onDoubleClick = [this] { Run(P_DblClick); };
+}
+
 void Form1::SetTabOrder() {
   QWidget* previous = nullptr;
   for (const std::string_view name : kTabOrder) {
@@ -210,7 +222,7 @@ void Form1::SetTabOrder() {
   }
 }
 
-void Form1::Run(void (*handler)(Program&)) {
+void Form1::Run(const std::function<void(Program&)>& handler) {
   handler(*program_);
   RefreshSurfaces();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "app/program.h"
@@ -32,9 +33,10 @@ class Form1 : public QMainWindow {
  private:
   void CreateControls();
   void CreateMenus();
+  void ConnectCanvas();
   void SetTabOrder();
   // Runs a handler of the program, then repaints what it drew.
-  void Run(void (*handler)(Program&));
+  void Run(const std::function<void(Program&)>& handler);
   void RefreshSurfaces();
 
   std::unique_ptr<QtShell> ownShell_;

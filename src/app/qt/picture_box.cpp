@@ -46,8 +46,12 @@ QPointF PictureBox::SurfacePoint(const QMouseEvent* event) const {
   return event->position() - QPointF(contentsRect().topLeft());
 }
 
+// Presses on the border are not the picture's; moves are passed on wherever the pointer is,
+// since a held button keeps sending them after the pointer leaves.
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-  if (onMouseDown) onMouseDown(SurfacePoint(event));
+  if (onMouseDown && contentsRect().contains(event->position().toPoint())) {
+    onMouseDown(SurfacePoint(event));
+  }
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
@@ -55,8 +59,8 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 // The second press of a double click is a double click only, not another press.
-void PictureBox::mouseDoubleClickEvent(QMouseEvent*) {
-  if (onDoubleClick) onDoubleClick();
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (onDoubleClick && contentsRect().contains(event->position().toPoint())) onDoubleClick();
 }
 
 }  // namespace tova

@@ -1,0 +1,35 @@
+#include "canvas/panes.h"
+
+#include "document/tables.h"
+
+namespace tova {
+
+int16_t PaneAt(int16_t x, int16_t y) {
+  if (x < 0 || y < 0) return kNone;
+  if (x <= kPaneEdge && y <= kPaneEdge) return 0;
+  if (x <= kPaneEdge && y <= kPaneFarY) return 1;
+  if (x <= kPaneFarX && y <= kPaneEdge) return 2;
+  return kNone;
+}
+
+CanvasPoint ClampToPane(int16_t pane, CanvasPoint p) {
+  switch (pane) {
+    case 0:
+      if (p.x > kPaneEdge) p.x = kPaneEdge;
+      if (p.y > kPaneEdge) p.y = kPaneEdge;
+      break;
+    case 1:
+      if (p.x > kPaneEdge) p.x = kPaneEdge;
+      if (p.y < kPaneEdge) p.y = kPaneEdge;
+      break;
+    case 2:
+      if (p.x < kPaneEdge) p.x = kPaneEdge;
+      if (p.y > kPaneEdge) p.y = kPaneEdge;
+      break;
+    default:
+      break;
+  }
+  return p;
+}
+
+}  // namespace tova
