@@ -67,6 +67,8 @@ void ArcStart(Program& program, int16_t x, int16_t y) {
   if (PaneAt(x, y) == c.firstPane) circle.startDeg = AngleAt(program, x, y);
   DrawFullCircle(program, circle.radius);
   c.rubberAngle = circle.startDeg;
+  // The pending arc always describes what the canvas shows, so "<===" erases exactly that.
+  circle.endDeg = c.rubberAngle;
   DrawArc(program, c.rubberAngle, c.rubberAngle);
 }
 
@@ -77,6 +79,7 @@ void TrackArc(Program& program, int16_t x, int16_t y) {
   DrawArc(program, start, c.rubberAngle);
   DrawArc(program, start, a);
   c.rubberAngle = a;
+  program.tables.pendingCircle.endDeg = a;
 }
 
 void ArcEnd(Program& program) {

@@ -4,6 +4,7 @@
 
 #include "app/commands.h"
 #include "app/program.h"
+#include "canvas/cross_hair.h"
 #include "canvas/geometry.h"
 #include "diagram/rendering.h"
 
@@ -85,9 +86,7 @@ void CommitUnit(Program& program) {
   }
   unit.state = kRowLive;
   // Painted for good: the figure drawn once more, in copy mode.
-  program.P.SetDrawMode(kCopyPen);
-  FlushPendingFigure(program);
-  program.P.SetDrawMode(kXorPen);
+  PaintUnderCrossHair(program, [&] { FlushPendingFigure(program); });
 }
 
 std::optional<UnitLineEnd> FindUnitLineEnd(const Program& program, int16_t x, int16_t y) {
@@ -144,14 +143,14 @@ void CommitRelation(Program& program) {
       {fromOther.x1, fromOther.y1, toOther.x1, toOther.y1},
       {fromOther.x2, fromOther.y2, toOther.x2, toOther.y2},
   }};
-  program.P.SetDrawMode(kCopyPen);
-  for (std::size_t j = 0; j < 4; ++j) {
-    LineRecord& l = t.lineTable[static_cast<std::size_t>(*lines[j])];
-    // A reused row does not lend its old line kind to the relation.
-    l = {joins[j][0], joins[j][1], joins[j][2], joins[j][3], kSolidLine, kRowLive};
-    program.P.Line(l.x1, l.y1, l.x2, l.y2, kFigureRgb);
-  }
-  program.P.SetDrawMode(kXorPen);
+  PaintUnderCrossHair(program, [&] {
+    for (std::size_t j = 0; j < 4; ++j) {
+      LineRecord& l = t.lineTable[static_cast<std::size_t>(*lines[j])];
+      // A reused row does not lend its old line kind to the relation.
+      l = {joins[j][0], joins[j][1], joins[j][2], joins[j][3], kSolidLine, kRowLive};
+      program.P.Line(l.x1, l.y1, l.x2, l.y2, kFigureRgb);
+    }
+  });
   EndRelationCommit(program);
 }
 

@@ -1,35 +1,36 @@
 #include "canvas/cross_hair.h"
 
+#include <array>
+#include <span>
+
 #include "app/program.h"
 #include "canvas/panes.h"
 
 namespace tova {
 
 void DrawCrossHair(Program& program, int16_t x, int16_t y) {
-  Surface& P = program.P;
-  const auto line = [&](int x1, int y1, int x2, int y2) { P.Line(x1, y1, x2, y2, kCrossHairRgb); };
   constexpr int e = kPaneEdge;
   constexpr int far = 430;  // how far the lines of a front-view point reach
+  std::array<Surface::Segment, 4> lines{};
+  std::size_t n = 0;
   switch (PaneAt(x, y)) {
     case 0:
-      line(x, y, far, y);
-      line(x, y, x, far);
+      lines = {{{x, y, far, y}, {x, y, x, far}}};
+      n = 2;
       break;
     case 1:  // up through the front view; across to the corner and up through the side view
-      line(x, y, x, 0);
-      line(x, y, e, y);
-      line(e, y, y, e);
-      line(y, e, y, 0);
+      lines = {{{x, y, x, 0}, {x, y, e, y}, {e, y, y, e}, {y, e, y, 0}}};
+      n = 4;
       break;
     case 2:  // the mirror image: across the front view; down and across the top view
-      line(x, y, 0, y);
-      line(x, y, x, e);
-      line(x, e, e, x);
-      line(e, x, 0, x);
+      lines = {{{x, y, 0, y}, {x, y, x, e}, {x, e, e, x}, {e, x, 0, x}}};
+      n = 4;
       break;
     default:
-      break;
+      return;
   }
+  // One shape, so that the points where the lines meet are not drawn twice and lost.
+  program.P.Lines(std::span(lines.data(), n), kCrossHairRgb);
 }
 
 void MoveCrossHair(Program& program, int16_t x, int16_t y) {
@@ -38,6 +39,15 @@ void MoveCrossHair(Program& program, int16_t x, int16_t y) {
   DrawCrossHair(program, x, y);
   c.markX = x;
   c.markY = y;
+}
+
+void PaintUnderCrossHair(Program& program, const std::function<void()>& paint) {
+  const CanvasVars& c = program.canvas;
+  DrawCrossHair(program, c.markX, c.markY);
+  program.P.SetDrawMode(kCopyPen);
+  paint();
+  program.P.SetDrawMode(kXorPen);
+  DrawCrossHair(program, c.markX, c.markY);
 }
 
 }  // namespace tova

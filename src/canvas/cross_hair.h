@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace tova {
 
@@ -13,5 +14,9 @@ void DrawCrossHair(Program& program, int16_t x, int16_t y);
 
 // Erases the guide lines at (markX, markY), draws them at (x, y) and remembers that point.
 void MoveCrossHair(Program& program, int16_t x, int16_t y);
+
+// Paints for good with `paint` in copy mode, under the guide lines: they are taken off first
+// and put back after, so that erasing them later leaves the new painting whole.
+void PaintUnderCrossHair(Program& program, const std::function<void()>& paint);
 
 }  // namespace tova

@@ -105,6 +105,18 @@ void Surface::Paint(Rgb colour, bool mayRepeat) {
 
 void Surface::Line(int x1, int y1, int x2, int y2, Rgb colour) {
   shape_.clear();
+  AddLine(x1, y1, x2, y2);
+  // Each step moves along the major axis, so a line never meets the same pixel twice.
+  Paint(colour, false);
+}
+
+void Surface::Lines(std::span<const Segment> segments, Rgb colour) {
+  shape_.clear();
+  for (const Segment& s : segments) AddLine(s.x1, s.y1, s.x2, s.y2);
+  Paint(colour, true);
+}
+
+void Surface::AddLine(int x1, int y1, int x2, int y2) {
   const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
   const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
   const bool xMajor = dx >= -dy;
@@ -132,8 +144,6 @@ void Surface::Line(int x1, int y1, int x2, int y2, Rgb colour) {
       y += sy;
     }
   }
-  // Each step moves along the major axis, so a line never meets the same pixel twice.
-  Paint(colour, false);
 }
 
 void Surface::Circle(int cx, int cy, int radius, Rgb colour) {

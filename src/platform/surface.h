@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -68,6 +69,11 @@ class Surface {
   // A straight line with both end points drawn (a zero-length line is one dot).
   void Line(int x1, int y1, int x2, int y2) { Line(x1, y1, x2, y2, foreColour_); }
   void Line(int x1, int y1, int x2, int y2, Rgb colour);
+  // Several lines as one shape: a pixel where they meet is drawn once.
+  struct Segment {
+    int x1, y1, x2, y2;
+  };
+  void Lines(std::span<const Segment> segments, Rgb colour);
   // A full circle; a radius of 0 or less draws nothing.
   void Circle(int cx, int cy, int radius, Rgb colour);
   // The pixels of the same circle whose angle lies on the counter-clockwise way from start to
@@ -87,6 +93,7 @@ class Surface {
   };
   void CircleShape(int cx, int cy, int radius, bool isArc, double start, double end, Rgb colour);
   void Emit(int x, int y);
+  void AddLine(int x1, int y1, int x2, int y2);
   void Paint(Rgb colour, bool mayRepeat);
 
   int width_;

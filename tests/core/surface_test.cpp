@@ -152,6 +152,16 @@ TEST(SurfaceLine, WidePenAddsARunBelowOrToTheRightAndDottedPenSkipsThreeInSix) {
   EXPECT_EQ(Touched(LineOf(20, 3, 0, 3), {1, PenStyle::Dotted}), dots);
 }
 
+TEST(SurfaceLine, LinesDrawnAsOneShapeMeetInOnePixel) {
+  Surface s(20, 20, 0x000000, 0xFFFFFF, kXorPen);
+  const Surface::Segment corner[] = {{2, 10, 10, 10}, {10, 10, 10, 2}, {10, 10, 15, 15}};
+  s.Lines(corner, 0x0000FF);
+  EXPECT_EQ(s.Pixel(10, 10), 0x0000FFu);  // three lines meet here, drawn once
+  EXPECT_EQ(s.Pixel(2, 10), 0x0000FFu);
+  s.Lines(corner, 0x0000FF);
+  EXPECT_EQ(s.Snapshot(), Surface(20, 20, 0x000000, 0, kXorPen).Snapshot());
+}
+
 TEST(SurfaceCircle, RadiusZeroOrLessDrawsNothing) {
   for (int r : {0, -1}) {
     EXPECT_TRUE(Touched(CircleOf(10, 10, r)).empty()) << r;

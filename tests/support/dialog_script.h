@@ -38,6 +38,11 @@ class DialogScript {
   };
   const std::vector<Prompt>& prompts() const { return promptsShown_; }
   const std::vector<std::string>& openFields() const { return openFields_; }
+  void ForgetShown() {
+    boxes_.clear();
+    promptsShown_.clear();
+    openFields_.clear();
+  }
   // True when every queued answer was used.
   bool Exhausted() const { return answers_.empty() && prompts_.empty() && opens_.empty(); }
 

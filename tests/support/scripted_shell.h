@@ -42,6 +42,12 @@ class ScriptedShell : public Shell {
   // "beep", "enable C0 1", "show D 0", "text Text3  0", "value Check1 1", "box <text>".
   const std::vector<std::string>& log() const { return log_; }
   void ClearLog() { log_.clear(); }
+  // Forgets the beeps, the log and the boxes shown so far.
+  void ForgetCalls() {
+    beeps_ = 0;
+    log_.clear();
+    script.ForgetShown();
+  }
 
   DialogScript script;
   Image clipboard;

@@ -1,9 +1,17 @@
 #include "support/test_program.h"
 
 #include <fstream>
+
+#include "app/startup.h"
 #include <random>
 
 namespace tova::testing {
+
+StartedProgram::StartedProgram() {
+  const TempWorkingFolder emptyFolder;
+  Form_Load(program);
+  shell.ForgetCalls();
+}
 
 TempWorkingFolder::TempWorkingFolder() : previous_(std::filesystem::current_path()) {
   std::random_device seed;

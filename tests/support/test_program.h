@@ -14,6 +14,12 @@ struct TestProgram {
   Program program{shell};
 };
 
+// A program after start-up without a start-up document: the ready state, nothing drawn, no
+// beeps or boxes counted yet.
+struct StartedProgram : TestProgram {
+  StartedProgram();
+};
+
 // Makes an empty folder the current working folder for as long as it lives.
 class TempWorkingFolder {
  public:
