@@ -19,32 +19,11 @@
 #include "app/qt/qt_shell.h"
 #include "app/qt/qt_text.h"
 #include "app/window_layout.h"
-#include "support/dialog_script.h"
+#include "qt/scripted_qt_shell.h"
 #include "support/test_program.h"
 
 namespace tova {
 namespace {
-
-// The real window, with its boxes and dialogs answered by a script instead of shown.
-class ScriptedQtShell : public QtShell {
- public:
-  void Beep() override { ++beeps; }
-  Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons,
-                    Icon icon) override {
-    return script.MessageBox(text, title, buttons, icon);
-  }
-  std::string PromptText(std::string_view prompt, std::string_view title,
-                         std::string_view preset) override {
-    return script.PromptText(prompt, title, preset);
-  }
-  std::optional<std::string> OpenFileDialog(std::string_view field) override {
-    return script.OpenFileDialog(field);
-  }
-
-  testing::DialogScript script;
-  int beeps = 0;
-};
-
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -56,7 +35,7 @@ class WindowTest : public ::testing::Test {
   }
 
   testing::TempWorkingFolder folder;
-  ScriptedQtShell shell;
+  testing::ScriptedQtShell shell;
   Form1 window{&shell};
 };
 
