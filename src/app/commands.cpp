@@ -21,6 +21,10 @@ void SetReadyCommands(Program& program) { ApplyCommandState(program, CommandStat
 void SetBusyCommands(Program& program) { ApplyCommandState(program, CommandState::Busy); }
 void SetBackOnlyCommands(Program& program) { ApplyCommandState(program, CommandState::BackOnly); }
 
+void EnableCompleteFigureCommands(Program& program) {
+  for (Control c : {Control::C7, Control::C3, Control::C4, Control::C5}) program.shell.Enable(c, true);
+}
+
 void ResetEditing(Program& program) {
   CanvasVars& c = program.canvas;
   c.figureStage = 0;

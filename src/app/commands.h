@@ -49,6 +49,9 @@ void SetReadyCommands(Program& program);
 void SetBusyCommands(Program& program);
 void SetBackOnlyCommands(Program& program);
 
+// A figure complete in all three views can be stored ("OK") and its parts given line kinds.
+void EnableCompleteFigureCommands(Program& program);
+
 // Forgets how far the figure under construction has got and returns to the ready state.
 void ResetEditing(Program& program);
 

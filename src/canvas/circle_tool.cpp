@@ -9,8 +9,6 @@
 namespace tova {
 namespace {
 
-bool IsPane(int16_t pane) { return pane >= 0 && pane <= 2; }
-
 void DrawFullCircle(Program& program, int16_t radius) {
   const PendingCircle& c = program.tables.pendingCircle;
   program.P.Circle(c.cx, c.cy, radius, kFigureRgb);
@@ -93,7 +91,7 @@ void CircleSecondView(Program& program, int16_t x, int16_t y) {
   if (c.secondPane == c.firstPane || !IsPane(c.secondPane)) return;
   ProjectPendingCircle(program, x, y);
   c.pendingCommit = 3;
-  for (Control b : {Control::C7, Control::C3, Control::C4, Control::C5}) program.shell.Enable(b, true);
+  EnableCompleteFigureCommands(program);
   c.figureStage = 2;
 }
 

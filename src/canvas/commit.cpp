@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "canvas/cross_hair.h"
 #include "canvas/geometry.h"
+#include "canvas/panes.h"
 #include "diagram/rendering.h"
 
 namespace tova {
@@ -107,7 +108,7 @@ std::optional<UnitLineEnd> FindUnitLineEnd(const Program& program, int16_t x, in
 void CommitRelation(Program& program) {
   Tables& t = program.tables;
   const int16_t pane = program.canvas.firstPane;
-  if (pane < 0 || pane >= kPendingLineRows) {
+  if (!IsPane(pane)) {
     EndRelationCommit(program);
     return;
   }

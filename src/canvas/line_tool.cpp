@@ -7,8 +7,6 @@
 namespace tova {
 namespace {
 
-bool IsPane(int16_t pane) { return pane >= 0 && pane < kPendingLineRows; }
-
 void DrawSegment(Program& program, int x1, int y1, int x2, int y2) {
   program.P.Line(x1, y1, x2, y2, kFigureRgb);
 }
@@ -160,7 +158,7 @@ void LineSecondEnd(Program& program, int16_t x, int16_t y) {
 
   c.secondViewStep = 0;
   c.pendingCommit = 3;
-  for (Control b : {Control::C7, Control::C3, Control::C4, Control::C5}) program.shell.Enable(b, true);
+  EnableCompleteFigureCommands(program);
   c.figureStage = 2;
 }
 

@@ -17,6 +17,8 @@ struct CanvasPoint {
   friend bool operator==(const CanvasPoint&, const CanvasPoint&) = default;
 };
 
+constexpr bool IsPane(int16_t pane) { return pane >= 0 && pane <= 2; }
+
 // The pane holding (x, y): 0, 1, 2, or -1 for none.
 [[nodiscard]] int16_t PaneAt(int16_t x, int16_t y);
 
