@@ -131,55 +131,5 @@ TEST(DrawLineRow, AnUnknownKindKeepsThePenOfBeforeAndDeadRowsLeaveTheModeAlone) 
   DrawCircleRow(t.program, -1);
 }
 
-TEST(FlushPendingFigure, InXorErasesTheRubberBandFigureAndResets) {
-  TestProgram t;
-  Program& p = t.program;
-  p.app.currentShape = kShapeArc;
-  p.tables.pendingLines[0] = {50, 100, 150, 100, kThickLine};
-  p.tables.pendingLines[1] = {300, 100, 400, 100, kDottedLine};
-  p.tables.pendingCircle = {100, 100, 50, 30, 200, kThickLine};
-  // The figure as the tools left it: each part drawn once in XOR with its pen. A figure with a
-  // circle never uses pending row 2, and flushing it leaves no dot for that row at (0, 0).
-  Surface& P = p.P;
-  RedrawDiagram(p);
-  for (std::size_t row : {0u, 1u}) {
-    const PendingLine& l = p.tables.pendingLines[row];
-    SelectLinePen(P, l.lineKind);
-    P.Line(l.x1, l.y1, l.x2, l.y2, kGreen);
-  }
-  SelectLinePen(P, kThickLine);
-  DrawCircleOrArc(P, 100, 100, 50, 30, 200, kGreen);
-  ASSERT_FALSE(SamePixels(P, BlankCanvas()));
-  p.canvas.figureStage = 2;
-  p.canvas.pendingCommit = 3;
-
-  FlushPendingFigure(p);
-  EXPECT_TRUE(SamePixels(P, BlankCanvas()));
-  ExpectRestingPen(P);
-  EXPECT_EQ(p.tables.pendingLines[0].x2, 0);
-  EXPECT_EQ(p.tables.pendingLines[1].lineKind, 0);
-  EXPECT_EQ(p.tables.pendingCircle.radius, 0);
-  EXPECT_EQ(p.canvas.figureStage, 0);
-  EXPECT_EQ(p.canvas.pendingCommit, 0);
-  EXPECT_EQ(t.shell.beeps(), 2);
-}
-
-TEST(FlushPendingFigure, InCopyModePaintsTheFigureForGood) {
-  TestProgram t;
-  Program& p = t.program;
-  p.app.currentShape = kShapeLine;
-  p.tables.pendingLines[0] = {10, 10, 100, 10, 0};
-  p.tables.pendingLines[1] = {10, 300, 100, 300, 0};
-  p.tables.pendingLines[2] = {300, 10, 300, 10, 0};
-  p.tables.pendingCircle = {100, 100, 50, 0, 359, 0};  // not part of a line figure
-  p.P.SetDrawMode(kCopyPen);
-  FlushPendingFigure(p);
-  EXPECT_EQ(p.P.Pixel(50, 10), kGreen);
-  EXPECT_EQ(p.P.Pixel(50, 300), kGreen);
-  EXPECT_EQ(p.P.Pixel(300, 10), kGreen);
-  EXPECT_EQ(p.P.Pixel(150, 100), kWhite);
-  EXPECT_EQ(CountColour(p.P, kGreen), 91 + 91 + 1);
-}
-
 }  // namespace
 }  // namespace tova
