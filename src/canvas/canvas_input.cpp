@@ -11,6 +11,7 @@
 #include "canvas/line_tool.h"
 #include "canvas/panes.h"
 #include "canvas/readout.h"
+#include "diagram/find_mode.h"
 #include "diagram/rendering.h"
 #include "diagram/restyle.h"
 
@@ -104,6 +105,11 @@ void P_MouseDown(Program& program, double X, double Y) {
 
 void P_MouseMove(Program& program, double X, double Y) {
   const int16_t x = Whole(X), y = Whole(Y);
+  // Tracking in find mode replaces everything else a move does.
+  if (program.find.findMode == 1 && program.find.findLocked == 0) {
+    TrackFind(program, x, y);
+    return;
+  }
   MoveCrossHair(program, x, y);
   program.shell.SetText(Control::Text1, FormatReadout(X));
   program.shell.SetText(Control::Text2, FormatReadout(Y));

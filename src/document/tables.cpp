@@ -52,4 +52,13 @@ const CircleRecord* CircleAt(const Tables& tables, int row) {
   return RowAt(const_cast<Tables&>(tables).circleTable, row);
 }
 
+UnitRecord* UnitAt(Tables& tables, int row) { return RowAt(tables.unitTable, row); }
+const UnitRecord* UnitAt(const Tables& tables, int row) {
+  return RowAt(const_cast<Tables&>(tables).unitTable, row);
+}
+RelationRecord* RelationAt(Tables& tables, int row) { return RowAt(tables.relationTable, row); }
+const RelationRecord* RelationAt(const Tables& tables, int row) {
+  return RowAt(const_cast<Tables&>(tables).relationTable, row);
+}
+
 }  // namespace tova

@@ -126,5 +126,9 @@ const LineRecord* LineAt(const Tables& tables, int row);
 LineRecord* LineAt(Tables& tables, int row);
 const CircleRecord* CircleAt(const Tables& tables, int row);
 CircleRecord* CircleAt(Tables& tables, int row);
+const UnitRecord* UnitAt(const Tables& tables, int row);
+UnitRecord* UnitAt(Tables& tables, int row);
+const RelationRecord* RelationAt(const Tables& tables, int row);
+RelationRecord* RelationAt(Tables& tables, int row);
 
 }  // namespace tova

@@ -4,6 +4,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "app/qt/form1.h"
@@ -164,6 +166,42 @@ TEST_F(CanvasWindowTest, UnitsAndARelationDrawnWithThePointerAreStoredAndPainted
   DrawCrossHair(fresh.program, 400, 180);
   EXPECT_EQ(DifferentPixels(P->image(), expected), 0) << "without them";
   EXPECT_EQ(P->image().pixel(100, 60) & 0xFFFFFFu, kFigureRgb);  // not two blank canvases
+}
+
+TEST_F(CanvasWindowTest, FindLocksAndDeletesALineUnitAndARelation) {
+  std::ifstream in(TOVA_SOURCE_DIR "/samples/Tova.ini", std::ios::binary);
+  folder.Write("Tova.ini", std::string(std::istreambuf_iterator<char>(in), {}));
+  window.Load();
+  const Tables& t = window.program().tables;
+
+  Press("C8");
+  EXPECT_EQ(Enabled(), "");
+  EXPECT_TRUE(window.findChild<QWidget*>("C8")->isEnabled());
+  // The cylinder's relation: its first line runs down the front view at x = 85.
+  Move(85, 100);
+  Click(85, 100);
+  EXPECT_TRUE(window.findChild<QWidget*>("CC8")->isEnabled());
+  shell.script.QueueAnswer(Answer::Ok);
+  Press("CC8");
+  EXPECT_EQ(t.relationTable[0].state, kRowDeleted);
+  EXPECT_FALSE(window.findChild<QWidget*>("CC8")->isEnabled());
+
+  // The block's first edge, along the bottom of the front view.
+  Click(100, 195);
+  shell.script.QueueAnswer(Answer::Ok);
+  Press("CC8");
+  EXPECT_EQ(t.unitTable[0].state, kRowDeleted);
+  for (int row : {0, 1, 2}) EXPECT_EQ(t.lineTable[row].state, kRowDeleted);
+  EXPECT_EQ(shell.script.boxes().back().text, "Are you sure to DEL this unite ?");
+  EXPECT_TRUE(shell.script.Exhausted());
+
+  // The canvas is the remaining drawing, painted afresh.
+  testing::TestProgram fresh;
+  fresh.program.tables = t;
+  RedrawDiagram(fresh.program);
+  EXPECT_EQ(window.program().P.Snapshot(), fresh.program.P.Snapshot());
+  Press("C8");
+  EXPECT_EQ(Enabled(), "C0");
 }
 
 }  // namespace
