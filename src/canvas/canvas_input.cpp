@@ -1,8 +1,6 @@
 #include "canvas/canvas_input.h"
 
-#include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "app/program.h"
 #include "canvas/circle_tool.h"
@@ -11,6 +9,7 @@
 #include "canvas/line_tool.h"
 #include "canvas/panes.h"
 #include "canvas/readout.h"
+#include "platform/int16.h"
 #include "diagram/find_mode.h"
 #include "diagram/rendering.h"
 #include "diagram/restyle.h"
@@ -62,17 +61,12 @@ constexpr std::array kMoveTable{
     MoveRow{kShapeArc, 3, -1, TrackArc},
 };
 
-// Positions beyond the 16-bit range, which cannot lie on the canvas, stop at its ends.
-int16_t Whole(double v) {
-  return static_cast<int16_t>(std::clamp(std::floor(v), -32768.0, 32767.0));
-}
-
 }  // namespace
 
 void P_MouseDown(Program& program, double X, double Y) {
   // The bottom-right quarter belongs to no view: clicks there are not heard at all.
   if (!(X <= kPaneEdge || Y <= kPaneEdge)) return;
-  const int16_t x = Whole(X), y = Whole(Y);
+  const int16_t x = WholePixel(X), y = WholePixel(Y);
 
   AppVars& app = program.app;
   if (app.currentLineKind != kNone) {
@@ -104,7 +98,7 @@ void P_MouseDown(Program& program, double X, double Y) {
 }
 
 void P_MouseMove(Program& program, double X, double Y) {
-  const int16_t x = Whole(X), y = Whole(Y);
+  const int16_t x = WholePixel(X), y = WholePixel(Y);
   // Tracking in find mode replaces everything else a move does.
   if (program.find.findMode == 1 && program.find.findLocked == 0) {
     TrackFind(program, x, y);

@@ -4,15 +4,9 @@
 
 #include "app/program.h"
 #include "canvas/readout.h"
+#include "platform/int16.h"
 
 namespace tova {
-namespace {
-
-// The nearest integer, halves going to the even one.
-int16_t Nearest(double v) { return static_cast<int16_t>(std::nearbyint(v)); }
-
-}  // namespace
-
 int16_t Distance(int16_t x1, int16_t y1, int16_t x2, int16_t y2) {
   const double dx = x1 - x2, dy = y1 - y2;
   return static_cast<int16_t>(std::floor(std::sqrt(dx * dx + dy * dy)));
@@ -23,7 +17,7 @@ int16_t AngleAt(Program& program, int16_t x, int16_t y) {
   double dx = x - c.cx;
   if (std::fabs(dx) <= 0.001) dx = 0.001;
   const double dy = y - c.cy;
-  const int16_t a = Nearest(std::atan(dy / dx) * 180 / 3.1416);
+  const int16_t a = Nearest16(std::atan(dy / dx) * 180 / 3.1416);
   int16_t angle = a;
   if (x > c.cx && y <= c.cy) {
     angle = static_cast<int16_t>(-a);
@@ -46,15 +40,15 @@ Extents ArcExtents(const Program& program) {
   const float k = static_cast<float>(3.14159 / 180);
   const float a0 = c.startDeg * k;
   float a1 = c.endDeg * k;
-  int16_t sMin = Nearest(r * std::sin(a0)), sMax = sMin;
-  int16_t cMin = Nearest(r * std::cos(a0)), cMax = cMin;
+  int16_t sMin = Nearest16(r * std::sin(a0)), sMax = sMin;
+  int16_t cMin = Nearest16(r * std::cos(a0)), cMax = cMin;
   if (a1 < a0) a1 += static_cast<float>(2 * 3.14159);
   for (float t = a0; t <= a1; t += k) {
     const float s = r * std::sin(t), co = r * std::cos(t);
-    if (s < sMin) sMin = Nearest(s);
-    if (s > sMax) sMax = Nearest(s);
-    if (co < cMin) cMin = Nearest(co);
-    if (co > cMax) cMax = Nearest(co);
+    if (s < sMin) sMin = Nearest16(s);
+    if (s > sMax) sMax = Nearest16(s);
+    if (co < cMin) cMin = Nearest16(co);
+    if (co > cMax) cMax = Nearest16(co);
   }
   return {static_cast<int16_t>(-sMax), cMin, static_cast<int16_t>(-sMin), cMax};
 }

@@ -29,6 +29,9 @@ class Shell {
   virtual void SetValue(Control control, int16_t value) = 0;
 
   virtual void Beep() = 0;
+  // Puts what was drawn on a picture box on the screen at once, then waits `pauseMs`
+  // milliseconds without handling input: for animations run inside one event.
+  virtual void Present(Control pictureBox, int pauseMs) = 0;
   // A modal message box; a box with only an OK button answers Ok.
   virtual Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons,
                             Icon icon) = 0;

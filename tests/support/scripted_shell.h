@@ -20,6 +20,7 @@ class ScriptedShell : public Shell {
   int16_t Value(Control control) const override { return values_[Index(control)]; }
   void SetValue(Control control, int16_t value) override;
   void Beep() override;
+  void Present(Control control, int) override { ++presents[static_cast<std::size_t>(control)]; }
   tova::Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons,
                           Icon icon) override;
   std::string PromptText(std::string_view prompt, std::string_view title,
@@ -50,6 +51,7 @@ class ScriptedShell : public Shell {
   }
 
   DialogScript script;
+  std::array<int, kControlCount> presents{};
   Image clipboard;
   std::vector<std::string> helpPages;
 

@@ -17,6 +17,7 @@
 #include "app/startup.h"
 #include "app/window_layout.h"
 #include "canvas/canvas_input.h"
+#include "view3d/navigation.h"
 
 namespace tova {
 namespace {
@@ -160,8 +161,8 @@ void Form1::CreateControls() {
   for (const ControlLayout& c : kControlColumn) {
     QWidget* widget = CreateControl(c, client_);
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
-      if (const ClickAction action = FindClickHandler(c.name)) {
-        connect(button, &QPushButton::clicked, this, [this, action] { Run(action); });
+      if (const ClickHandler* handler = FindClickHandler(c.name)) {
+        connect(button, &QPushButton::clicked, this, [this, handler] { Run(*handler); });
       }
     }
   }
@@ -195,8 +196,8 @@ void Form1::CreateMenus() {
         action->setChecked(true);
         connect(action, &QAction::toggled, action, [action] { action->setChecked(true); });
       }
-      if (const ClickAction handler = FindClickHandler(item.name)) {
-        connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
+      if (const ClickHandler* handler = FindClickHandler(item.name)) {
+        connect(action, &QAction::triggered, this, [this, handler] { Run(*handler); });
       }
     }
   }
@@ -210,6 +211,20 @@ void Form1::ConnectCanvas() {
     Run([at](Program& p) { P_MouseMove(p, at.x(), at.y()); });
   };
   canvas_->onDoubleClick = [this] { Run(P_DblClick); };
+  view_->onMouseDown = [this](QPointF at) {
+    Run([at](Program& p) { D_MouseDown(p, at.x(), at.y()); });
+  };
+  view_->onMouseMove = [this](QPointF at) {
+    Run([at](Program& p) { D_MouseMove(p, at.x(), at.y()); });
+  };
+  const struct {
+    const char* name;
+    void (*onChange)(Program&);
+  } bars[] = {{"cdd", cdd_Change}, {"cqq", cqq_Change}, {"cpp", cpp_Change}};
+  for (const auto& bar : bars) {
+    connect(client_->findChild<QScrollBar*>(bar.name), &QScrollBar::valueChanged, this,
+            [this, onChange = bar.onChange] { Run(onChange); });
+  }
 }
 
 void Form1::SetTabOrder() {

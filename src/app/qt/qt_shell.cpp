@@ -1,7 +1,9 @@
 #include "app/qt/qt_shell.h"
+#include "app/qt/picture_box.h"
 #include "app/qt/qt_text.h"
 
 #include <QAbstractSlider>
+#include <QThread>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -13,6 +15,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QUrl>
+#include <algorithm>
 
 namespace tova {
 void QtShell::Attach(QWidget* window) {
@@ -57,6 +60,14 @@ void QtShell::SetValue(Control control, int16_t value) {
 }
 
 void QtShell::Beep() { QApplication::beep(); }
+
+void QtShell::Present(Control pictureBox, int pauseMs) {
+  if (auto* box = qobject_cast<PictureBox*>(Find(pictureBox))) {
+    box->RefreshFromSurface();
+    box->repaint();  // painted now, not when the event loop next runs
+  }
+  QThread::msleep(static_cast<unsigned long>(std::max(pauseMs, 0)));
+}
 
 Answer QtShell::MessageBox(std::string_view text, std::string_view title, Buttons buttons,
                            Icon icon) {

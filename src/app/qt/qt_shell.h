@@ -23,6 +23,7 @@ class QtShell : public Shell {
   int16_t Value(Control control) const override;
   void SetValue(Control control, int16_t value) override;
   void Beep() override;
+  void Present(Control pictureBox, int pauseMs) override;
   Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons,
                     Icon icon) override;
   std::string PromptText(std::string_view prompt, std::string_view title,
