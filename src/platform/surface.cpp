@@ -79,6 +79,7 @@ void Surface::Emit(int x, int y) {
 
 // Applies the raster mode once to every pixel collected in shape_.
 void Surface::Paint(Rgb colour, bool mayRepeat) {
+  ++shapesDrawn_;
   if (mayRepeat) {
     std::sort(shape_.begin(), shape_.end());
     shape_.erase(std::unique(shape_.begin(), shape_.end()), shape_.end());
@@ -157,7 +158,10 @@ void Surface::Arc(int cx, int cy, int radius, float start, float end, Rgb colour
 void Surface::CircleShape(int cx, int cy, int radius, bool isArc, double start, double end,
                           Rgb colour) {
   shape_.clear();
-  if (radius <= 0) return;
+  if (radius <= 0) {
+    Paint(colour, false);  // nothing to paint, but a shape all the same
+    return;
+  }
 
   // One eighth of the midpoint circle, from straight up towards 45 degrees: x rises, y falls.
   std::vector<Offset>& octant = circle_;

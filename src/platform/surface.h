@@ -81,6 +81,9 @@ class Surface {
   // end is below start.
   void Arc(int cx, int cy, int radius, float start, float end, Rgb colour);
 
+  // How many shapes (a line, a circle, an arc, a set of lines) have been drawn so far.
+  int64_t ShapesDrawn() const { return shapesDrawn_; }
+
   // A copy of the current pixels.
   Image Snapshot() const;
   // The part changed since the last call, and forget it.
@@ -106,6 +109,7 @@ class Surface {
   int drawWidth_ = 1;
   Image picture_;
   PixelRect dirty_;
+  int64_t shapesDrawn_ = 0;
   // Scratch space reused by every shape: the offsets of one circle, and the buffer indices of
   // the pixels of the shape being drawn.
   std::vector<Offset> circle_;

@@ -197,6 +197,21 @@ TEST_F(WindowTest, ShapeAndLineKindButtonsSetTheirVariables) {
   EXPECT_EQ(shell.beeps, 2);  // the buttons themselves make no sound
 }
 
+TEST_F(WindowTest, TheThreeDViewTurnsAndGivesWayToTheCanvasAgain) {
+  window.Load();
+  QTest::mouseClick(Child("C9"), Qt::LeftButton);
+  EXPECT_FALSE(window.view()->isHidden());
+  EXPECT_TRUE(Child("a5")->isEnabled());
+  QTest::mouseClick(Child("a5"), Qt::LeftButton);  // "GO": 31 steps, each shown
+  EXPECT_EQ(window.program().view.viewTurn, 45 + 31 * 8);
+  Child<QScrollBar>("cpp")->setValue(30);
+  EXPECT_EQ(window.program().view.viewSize, 30);
+  QTest::mouseClick(Child("C16"), Qt::LeftButton);
+  EXPECT_TRUE(window.view()->isHidden());
+  EXPECT_TRUE(Child("C9")->isEnabled());
+  EXPECT_FALSE(Child("cpp")->isEnabled());
+}
+
 TEST_F(WindowTest, EveryClickHandlerBelongsToAControl) {
   for (const ClickHandler& h : ClickHandlers()) {
     QObject* control = window.findChild<QObject*>(ToQString(h.control));
