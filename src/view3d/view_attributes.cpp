@@ -43,6 +43,7 @@ void copy_Click(Program& program) {
 void cut_Click(Program& program) {
   PutBackgroundPicture(program);
   program.D.SetPicture({});
+  program.D.Clear();  // the picture goes at once, as a pasted one comes at once
   RedrawView(program);
 }
 
