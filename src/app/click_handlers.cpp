@@ -2,11 +2,15 @@
 
 #include <array>
 
+#include "app/background_colours.h"
+#include "app/help.h"
+#include "app/leaving.h"
 #include "app/shape_buttons.h"
 #include "canvas/canvas_input.h"
 #include "canvas/commit.h"
 #include "diagram/deletion.h"
 #include "diagram/find_mode.h"
+#include "document/file_commands.h"
 #include "platform/raster_mode.h"
 #include "view3d/navigation.h"
 #include "view3d/view_attributes.h"
@@ -62,6 +66,23 @@ constexpr ClickHandler kHandlers[] = {
     {"nxorp", SetViewDrawMode, kNotXorPen},    {"merge", SetViewDrawMode, kMergeNotPen},
     {"mergeN", SetViewDrawMode, kMergePenNot}, {"mergeP", SetViewDrawMode, kMergePen},
     {"whitn", SetViewDrawMode, kWhiteness},
+    // Files, leaving, help.
+    {"C10", Plain<C10_Click>}, {"Mnew", Plain<Mnew_Click>}, {"Msave", Plain<Msave_Click>},
+    {"Mopen", Plain<Mopen_Click>}, {"C11", Plain<C11_Click>}, {"malvo", Plain<malvo_Click>},
+    {"hlp", Plain<hlp_Click>},  {"about", Plain<about_Click>},
+    // "F.BKcolor" and "P.BKcolor", by colour number.
+    {"fblak", SetWindowColour, 0},   {"fblu", SetWindowColour, 1},     {"fgree", SetWindowColour, 2},
+    {"fcyan", SetWindowColour, 3},   {"fred", SetWindowColour, 4},     {"fmagen", SetWindowColour, 5},
+    {"fyell", SetWindowColour, 6},   {"fwhit", SetWindowColour, 7},    {"fgrey", SetWindowColour, 8},
+    {"fflbl", SetWindowColour, 9},   {"flgreen", SetWindowColour, 10}, {"flcyan", SetWindowColour, 11},
+    {"flrd", SetWindowColour, 12},   {"flma", SetWindowColour, 13},    {"fyel", SetWindowColour, 14},
+    {"fbwhite", SetWindowColour, 15},
+    {"pbla", SetCanvasColour, 0},    {"pblue", SetCanvasColour, 1},    {"Pgreen", SetCanvasColour, 2},
+    {"pcyan", SetCanvasColour, 3},   {"predl", SetCanvasColour, 4},    {"pmega", SetCanvasColour, 5},
+    {"pyell", SetCanvasColour, 6},   {"pwhite", SetCanvasColour, 7},   {"pgrey", SetCanvasColour, 8},
+    {"plblue", SetCanvasColour, 9},  {"plgreen", SetCanvasColour, 10}, {"plcyan", SetCanvasColour, 11},
+    {"pred", SetCanvasColour, 12},   {"plmag", SetCanvasColour, 13},   {"plyell", SetCanvasColour, 14},
+    {"pbwhite", SetCanvasColour, 15},
     // "D.Edit".
     {"cut", Plain<cut_Click>}, {"copy", Plain<copy_Click>}, {"paste", Plain<paste_Click>},
 };

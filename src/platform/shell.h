@@ -23,6 +23,8 @@ class Shell {
 
   virtual void Enable(Control control, bool enabled) = 0;
   virtual void Show(Control control, bool visible) = 0;
+  // The background colour of the window (the labels and check boxes keep their own).
+  virtual void SetBackColour(Control control, Rgb colour) = 0;
   virtual void SetText(Control control, std::string_view text) = 0;
   // A check box's value (0 or 1) or a scroll bar's position.
   virtual int16_t Value(Control control) const = 0;
@@ -46,8 +48,16 @@ class Shell {
   // The picture on the clipboard, or an empty image when it holds none.
   virtual Image ClipboardPicture() = 0;
 
+  // Writes `bytes` to the file at `path` (relative to the working folder) so that the file is
+  // either the old one, whole, or the new one, whole; false when it could not be written.
+  [[nodiscard]] virtual bool SaveFile(std::string_view path, std::string_view bytes) = 0;
+
   // Shows an HTML page (a path) in a window of its own, without waiting for it.
   virtual void OpenHelpPage(std::string_view path) = 0;
+  // The folder that holds the program, without a trailing separator.
+  virtual std::string ProgramFolder() = 0;
+  // Ends the program at once: no further boxes, no further events.
+  virtual void EndProgram() = 0;
 };
 
 }  // namespace tova

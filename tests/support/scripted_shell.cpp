@@ -1,5 +1,8 @@
 #include "support/scripted_shell.h"
 
+#include <filesystem>
+#include <fstream>
+
 namespace tova::testing {
 
 namespace {
@@ -29,6 +32,29 @@ void ScriptedShell::SetValue(Control control, int16_t value) {
 void ScriptedShell::Beep() {
   ++beeps_;
   log_.push_back("beep");
+}
+
+void ScriptedShell::SetBackColour(Control control, Rgb colour) {
+  backColours[Index(control)] = colour;
+  log_.push_back("colour " + Name(control));
+}
+
+bool ScriptedShell::SaveFile(std::string_view path, std::string_view bytes) {
+  log_.push_back("save " + std::string(path));
+  const std::filesystem::path target(path);
+  std::error_code error;
+  if (std::filesystem::is_directory(target, error)) return false;
+  const std::filesystem::path temporary = target.string() + ".saving";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out || !out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
+      std::filesystem::remove(temporary, error);
+      return false;
+    }
+  }
+  std::filesystem::rename(temporary, target, error);
+  if (error) std::filesystem::remove(temporary, error);
+  return !error;
 }
 
 tova::Answer ScriptedShell::MessageBox(std::string_view text, std::string_view title,

@@ -34,6 +34,11 @@ class ScriptedShell : public Shell {
   void PutClipboardPicture(const Image& picture) override { clipboard = picture; }
   Image ClipboardPicture() override { return clipboard; }
   void OpenHelpPage(std::string_view path) override { helpPages.emplace_back(path); }
+  void SetBackColour(Control control, Rgb colour) override;
+  // Writes real files, through a temporary file renamed over the target.
+  bool SaveFile(std::string_view path, std::string_view bytes) override;
+  std::string ProgramFolder() override { return "/opt/tova"; }
+  void EndProgram() override { ++ended; }
 
   // Enabled or visible as last set; nothing when the program never set it.
   std::optional<bool> enabled(Control c) const { return enabled_[Index(c)]; }
@@ -52,6 +57,8 @@ class ScriptedShell : public Shell {
 
   DialogScript script;
   std::array<int, kControlCount> presents{};
+  std::array<std::optional<Rgb>, kControlCount> backColours{};
+  int ended = 0;
   Image clipboard;
   std::vector<std::string> helpPages;
 

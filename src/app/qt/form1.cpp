@@ -1,6 +1,7 @@
 #include "app/qt/form1.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QScrollBar>
 
 #include "app/click_handlers.h"
+#include "app/leaving.h"
 #include "app/menu_tree.h"
 #include "app/qt/picture_box.h"
 #include "app/qt/qt_shell.h"
@@ -234,6 +236,16 @@ void Form1::SetTabOrder() {
     if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus) continue;
     if (previous != nullptr) setTabOrder(previous, widget);
     previous = widget;
+  }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  bool leave = false;
+  Run([&leave](Program& p) { leave = LeavingSequence(p); });
+  if (leave) {
+    event->accept();
+  } else {
+    event->ignore();
   }
 }
 

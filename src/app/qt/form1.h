@@ -30,6 +30,10 @@ class Form1 : public QMainWindow {
   PictureBox* view() const { return view_; }
   QWidget* client() const { return client_; }
 
+ protected:
+  // Closing the window runs the leaving sequence; the window stays open unless it is confirmed.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void CreateControls();
   void CreateMenus();

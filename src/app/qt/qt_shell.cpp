@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMainWindow>
+#include <QSaveFile>
 #include <QUrl>
 #include <algorithm>
 
@@ -24,6 +26,10 @@ void QtShell::Attach(QWidget* window) {
     const Control c = static_cast<Control>(i);
     controls_[static_cast<std::size_t>(i)] = window->findChild<QObject*>(ToQString(ControlName(c)));
   }
+  // The window's colour is its client area's.
+  auto* mainWindow = qobject_cast<QMainWindow*>(window);
+  controls_[static_cast<std::size_t>(Control::Form1)] =
+      mainWindow != nullptr ? mainWindow->centralWidget() : window;
 }
 
 void QtShell::Enable(Control control, bool enabled) {
@@ -92,6 +98,7 @@ std::string QtShell::PromptText(std::string_view prompt, std::string_view title,
 std::optional<std::string> QtShell::OpenFileDialog(std::string_view fileNameField) {
   QFileDialog dialog(window_);
   dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setNameFilter(ToQString(fileNameField));
   dialog.selectFile(ToQString(fileNameField));
@@ -122,7 +129,37 @@ Image QtShell::ClipboardPicture() {
 }
 
 void QtShell::OpenHelpPage(std::string_view path) {
+  // The desktop's own handler for HTML pages; when there is none, nothing happens.
   QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
 }
+
+void QtShell::SetBackColour(Control control, Rgb colour) {
+  if (auto* widget = qobject_cast<QWidget*>(Find(control))) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colour | 0xFF000000u));
+    widget->setPalette(palette);
+  }
+}
+
+bool QtShell::SaveFile(std::string_view path, std::string_view bytes) {
+  QSaveFile file(ToQString(path));
+  // A folder that cannot take the temporary file is an error, not a reason to overwrite the
+  // old file in place.
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const qint64 size = static_cast<qint64>(bytes.size());
+  if (file.write(bytes.data(), size) != size || !file.flush() ||
+      file.error() != QFileDevice::NoError) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+std::string QtShell::ProgramFolder() {
+  return QCoreApplication::applicationDirPath().toStdString();
+}
+
+void QtShell::EndProgram() { QCoreApplication::exit(0); }
 
 }  // namespace tova

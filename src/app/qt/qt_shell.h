@@ -33,6 +33,10 @@ class QtShell : public Shell {
   void PutClipboardPicture(const Image& picture) override;
   Image ClipboardPicture() override;
   void OpenHelpPage(std::string_view path) override;
+  void SetBackColour(Control control, Rgb colour) override;
+  bool SaveFile(std::string_view path, std::string_view bytes) override;
+  std::string ProgramFolder() override;
+  void EndProgram() override;
 
  protected:
   QWidget* window() const { return window_; }
