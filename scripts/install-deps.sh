@@ -4,9 +4,11 @@
 # As root it installs with apt-get; otherwise it prints the apt-get line to run and fails.
 set -euo pipefail
 
-build=(cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
-run=(fonts-liberation2 fonts-wqy-microhei)
-screenshot=(xvfb xauth xdotool imagemagick x11-utils)
+# The window tests under a virtual display need Xvfb and xdotool, and ImageMagick to compare.
+build=(cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+       xvfb xauth xdotool imagemagick x11-utils fonts-liberation2)
+run=(fonts-wqy-microhei)
+screenshot=()
 
 wanted=("${build[@]}")
 case "${1:-build}" in

@@ -13,8 +13,8 @@ inline constexpr std::string_view kExitQuestion = "Are You Sure To EXIT This Sys
 
 // The three lines of credits, shown by "About..." and in the farewell box.
 inline constexpr std::string_view kCredits[] = {
-    "Tova: orthographic three-view drawing and its wire-frame model",
-    "Made by the Tova team for teachers and students of engineering drawing",
+    "Tova: three views and the wire-frame they describe",
+    "Made by the Tova team, for engineering drawing",
     "Version 0.1, 2026",
 };
 

@@ -96,7 +96,7 @@ std::string QtShell::PromptText(std::string_view prompt, std::string_view title,
 }
 
 std::optional<std::string> QtShell::OpenFileDialog(std::string_view fileNameField) {
-  QFileDialog dialog(window_);
+  QFileDialog dialog(window_, "Open");
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
