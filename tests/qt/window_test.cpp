@@ -99,8 +99,9 @@ TEST_F(WindowTest, MenuBarHoldsTheMenuTreeAndCheckMarksNeverMove) {
       EXPECT_EQ(item->objectName(), ToQString(layout.name));
       EXPECT_EQ(item->text(), ToQString(layout.caption));
       EXPECT_EQ(item->isChecked(), layout.ticked) << layout.name;
-      item->trigger();
-      item->trigger();
+      // Choosing an item toggles it before its action runs; the mark is put back.
+      item->toggle();
+      item->toggle();
       item->toggle();
       EXPECT_EQ(item->isChecked(), layout.ticked) << layout.name << " after choosing it";
     }
@@ -210,6 +211,21 @@ TEST_F(WindowTest, TheThreeDViewTurnsAndGivesWayToTheCanvasAgain) {
   EXPECT_TRUE(window.view()->isHidden());
   EXPECT_TRUE(Child("C9")->isEnabled());
   EXPECT_FALSE(Child("cpp")->isEnabled());
+}
+
+TEST_F(WindowTest, ClosingTheWindowAsksAndStaysOpenUnlessConfirmed) {
+  window.Load();
+  window.show();
+  shell.script.QueueAnswer(Answer::Ok);  // save: yes, but with an empty name
+  shell.script.QueuePrompt("");
+  shell.script.QueueAnswer(Answer::Cancel);  // leave: no
+  EXPECT_FALSE(window.close());
+  EXPECT_TRUE(window.isVisible());
+  shell.script.QueueAnswer(Answer::Cancel);
+  shell.script.QueueAnswer(Answer::Ok);
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(shell.script.boxes().back().text.substr(0, 32), "  THANK YOU USE THIS SYSTEM !   ");
+  EXPECT_TRUE(shell.script.Exhausted());
 }
 
 TEST_F(WindowTest, EveryClickHandlerBelongsToAControl) {
