@@ -25,9 +25,9 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 cp "$sample" "$work/Tova.ini"
 cd "$work"
-"$tova" >/dev/null 2>&1 &
+QT_QPA_PLATFORM=xcb "$tova" >/dev/null 2>&1 &  # a real window, whatever the tests around use
 app=$!
-window=$(timeout 10 xdotool search --sync --onlyvisible --name Tova | head -n 1)
+timeout 10 xdotool search --sync --onlyvisible --name Tova >/dev/null || { echo "FAILED: no window"; exit 1; }
 sleep 0.5
 # Screen positions: the window sits at the top left; the menu bar is 17 pixels high.
 menu_item() {  # File menu item 1 New, 2 Save, 3 Open
