@@ -5,7 +5,10 @@ BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test build deps screenshot clean
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 600
+
+.PHONY: run test build deps screenshot fuzz clean
 
 deps:
 	@scripts/install-deps.sh build
@@ -36,5 +39,18 @@ screenshot:
 	@$(MAKE) --no-print-directory build
 	@scripts/screenshot.sh $(BUILD)/tova docs/screenshot.png
 
+# The document reader under libFuzzer for FUZZ_SECONDS; what it finds new is merged, minimised,
+# into tests/fuzz/corpus, which make test replays.
+fuzz:
+	@scripts/install-deps.sh fuzz
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTOVA_FUZZ=ON -DTOVA_BUILD_APP=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) --target fuzz_document_reader
+	@mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/tests/fuzz_document_reader $(FUZZ_BUILD)/corpus tests/fuzz/corpus \
+	  -dict=tests/fuzz/document.dict -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+	  -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
+	$(FUZZ_BUILD)/tests/fuzz_document_reader -merge=1 tests/fuzz/corpus $(FUZZ_BUILD)/corpus
+
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing or running Tova needs and that are missing.
-# Usage: scripts/install-deps.sh build|run|screenshot
+# Usage: scripts/install-deps.sh build|run|screenshot|fuzz
 # As root it installs with apt-get; otherwise it prints the apt-get line to run and fails.
 set -euo pipefail
 
@@ -9,13 +9,15 @@ build=(cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-d
        xvfb xauth xdotool imagemagick x11-utils fonts-liberation2)
 run=(fonts-wqy-microhei)
 screenshot=()
+fuzz=(clang libclang-rt-14-dev)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
   build) ;;
   run) wanted+=("${run[@]}") ;;
   screenshot) wanted+=("${run[@]}" "${screenshot[@]}") ;;
-  *) echo "usage: $0 build|run|screenshot" >&2; exit 2 ;;
+  fuzz) wanted+=("${fuzz[@]}") ;;
+  *) echo "usage: $0 build|run|screenshot|fuzz" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -27,10 +27,13 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t m
 
 bool LoadDocument(Program& program, const std::string& path) {
   const std::optional<std::string> text = ReadFilePrefix(path, kMaxDocumentBytes);
-  if (!text) return false;
+  return text && ReadDocumentText(program, *text);
+}
+
+bool ReadDocumentText(Program& program, std::string_view text) {
   ClearTable(program.tables, kPendingLines);
   ResetEditing(program);
-  const std::optional<Tables> read = ParseDocument(*text);
+  const std::optional<Tables> read = ParseDocument(text);
   if (!read) return false;
   Tables& t = program.tables;
   t.lineTable = read->lineTable;

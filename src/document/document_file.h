@@ -26,4 +26,7 @@ inline constexpr std::size_t kMaxDocumentBytes = 16u << 20;
 // the document tables are as they were.
 [[nodiscard]] bool LoadDocument(Program& program, const std::string& path);
 
+// The same for a document already read from its file.
+[[nodiscard]] bool ReadDocumentText(Program& program, std::string_view text);
+
 }  // namespace tova

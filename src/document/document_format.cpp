@@ -1,5 +1,6 @@
 #include "document/document_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -96,6 +97,42 @@ bool ReadBlock(ValueReader& reader, std::array<Row, N>& rows, int32_t last) {
   return true;
 }
 
+template <typename Row, std::size_t N>
+bool UsedRowsFormAPrefix(std::array<Row, N>& rows) {
+  const auto firstUnused =
+      std::find_if(rows.begin(), rows.end(), [](const Row& r) { return r.state == kRowUnused; });
+  if (firstUnused == rows.end()) return true;
+  for (auto row = firstUnused + 1; row != rows.end(); ++row) {
+    if (row->state != kRowUnused) return false;
+    *row = Row{};
+  }
+  return true;
+}
+
+bool InRange(int16_t row, int rows) { return row >= 0 && row < rows; }
+bool IsLineRef(int16_t ref) { return ref >= kLineRefBase && ref < kLineRefBase + kLineRows; }
+bool IsCircleRefInRange(int16_t ref) {
+  return ref >= kCircleRefBase && ref < kCircleRefBase + kCircleRows;
+}
+
+bool ReferencesStayInTheirTables(const Tables& t) {
+  for (const UnitRecord& u : t.unitTable) {
+    if (u.state != kRowLive) continue;
+    if (!(IsLineRef(u.part0) || IsCircleRefInRange(u.part0)) || !IsLineRef(u.part1) ||
+        !IsLineRef(u.part2)) {
+      return false;
+    }
+  }
+  for (const RelationRecord& r : t.relationTable) {
+    if (r.state != kRowLive) continue;
+    for (int16_t line : {r.line0, r.line1, r.line2, r.line3, r.fromLine, r.toLine}) {
+      if (!InRange(line, kLineRows)) return false;
+    }
+    if (!InRange(r.fromCircle, kCircleRows) || !InRange(r.toCircle, kCircleRows)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string FormatDocument(const Tables& tables) {
@@ -128,6 +165,11 @@ std::optional<Tables> ParseDocument(std::string_view text) {
       !ReadBlock(reader, tables.circleTable, *lastCircle) ||
       !ReadBlock(reader, tables.unitTable, *lastUnit) ||
       !ReadBlock(reader, tables.relationTable, lastRelation)) {
+    return std::nullopt;
+  }
+  if (!UsedRowsFormAPrefix(tables.lineTable) || !UsedRowsFormAPrefix(tables.circleTable) ||
+      !UsedRowsFormAPrefix(tables.unitTable) || !UsedRowsFormAPrefix(tables.relationTable) ||
+      !ReferencesStayInTheirTables(tables)) {
     return std::nullopt;
   }
   return tables;

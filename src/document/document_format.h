@@ -20,6 +20,9 @@ namespace tova {
 // document: a value that is not an integer, a value outside -32768 to 32767, an end before the
 // last value, or a header index beyond its table's last row. Commas and line ends both separate
 // values and blanks before a value are skipped; what follows the last relation row is not read.
+// A document is damaged, and not read either, when a table has a used row after a never-used
+// one, or a live unit or relation refers to a row outside its table. Never-used rows after the
+// first one carry nothing and are read as zeros, so that what is read writes back the same.
 [[nodiscard]] std::optional<Tables> ParseDocument(std::string_view text);
 
 }  // namespace tova

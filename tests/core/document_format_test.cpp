@@ -111,6 +111,17 @@ TEST(DocumentFormat, FullTablesAreWrittenWholeAndReadBackWhole) {
   fill(t.circleTable);
   fill(t.unitTable);
   fill(t.relationTable);
+  // References of live units and relations must name rows of their tables.
+  for (std::size_t i = 0; i < t.unitTable.size(); ++i) {
+    const auto row = static_cast<int16_t>(i);
+    UnitRecord& u = t.unitTable[i];
+    u.part0 = i % 2 ? LineRef(row) : CircleRef(static_cast<int16_t>(i % 21));
+    u.part1 = LineRef(static_cast<int16_t>(row + 100));
+    u.part2 = LineRef(static_cast<int16_t>(row + 200));
+  }
+  for (RelationRecord& r : t.relationTable) {
+    r = {1, 2, 3, 4, 5, 6, 7, 300, r.state};
+  }
   const std::string text = FormatDocument(t);
   EXPECT_TRUE(text.starts_with("300,20,100,20\r\n"));
   EXPECT_EQ(ParseDocument(text), t);
@@ -164,6 +175,32 @@ TEST(DocumentReading, ValuesMustBe16BitIntegers) {
     ASSERT_TRUE(read) << token;
     EXPECT_EQ(read->relationTable[0].state, value) << token;
   }
+}
+
+TEST(DocumentReading, DamagedTablesAreNotRead) {
+  // A used row after a never-used one.
+  EXPECT_FALSE(ParseDocument(std::string("2,0,0,0\r\n0,0,0,0,0,0\r\n") +
+                             "0,0,0,0,0,0\r\n1,1,2,2,0,1\r\n0,0,0,0,0,0,0\r\n0,0,0,0\r\n"
+                             "0,0,0,0,0,0,0,0,0\r\n"));
+  // Live units and relations naming rows outside their tables; a deleted one may.
+  for (std::string_view unit : {"1000,1001,1301,1", "2021,1001,1002,1", "1500,1001,1002,1",
+                                "999,1000,1001,1"}) {
+    EXPECT_FALSE(ParseDocument("0,0,1,0\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0\r\n" + std::string(unit) +
+                               "\r\n0,0,0,0\r\n0,0,0,0,0,0,0,0,0\r\n"))
+        << unit;
+  }
+  EXPECT_TRUE(ParseDocument("0,0,1,0\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0\r\n5000,0,0,-1\r\n"
+                            "0,0,0,0\r\n0,0,0,0,0,0,0,0,0\r\n"));
+  EXPECT_FALSE(ParseDocument("0,0,0,1\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0\r\n0,0,0,0\r\n"
+                             "0,1,2,3,0,21,0,0,1\r\n0,0,0,0,0,0,0,0,0\r\n"));
+  // Never-used rows after the first carry nothing.
+  const std::optional<Tables> read =
+      ParseDocument("2,0,0,0\r\n1,1,1,1,0,1\r\n5,5,5,5,0,0\r\n7,7,7,7,7,0\r\n"
+                    "0,0,0,0,0,0,0\r\n0,0,0,0\r\n0,0,0,0,0,0,0,0,0\r\n");
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->lineTable[1], (LineRecord{5, 5, 5, 5, 0, 0}));
+  EXPECT_EQ(read->lineTable[2], LineRecord{});
+  EXPECT_EQ(ParseDocument(FormatDocument(*read)), read);
 }
 
 TEST(DocumentReading, EveryCutShortOfTheLastValueFailsAndWhatFollowsItIsIgnored) {

@@ -1,0 +1,85 @@
+#include "fuzz/document_reader_check.h"
+
+#include "app/program.h"
+#include "document/document_file.h"
+#include "document/document_format.h"
+#include "support/null_shell.h"
+
+namespace tova::testing {
+namespace {
+
+bool SameDocument(const Tables& a, const Tables& b) {
+  return a.lineTable == b.lineTable && a.circleTable == b.circleTable &&
+         a.unitTable == b.unitTable && a.relationTable == b.relationTable;
+}
+
+template <typename Row, std::size_t N>
+bool UsedRowsFormAPrefix(const std::array<Row, N>& rows) {
+  bool unusedSeen = false;
+  for (const Row& r : rows) {
+    if (r.state == kRowUnused) {
+      unusedSeen = true;
+    } else if (unusedSeen) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ReferencesInside(const Tables& t) {
+  for (const UnitRecord& u : t.unitTable) {
+    if (u.state != kRowLive) continue;
+    const bool main = IsCircleRef(u.part0) ? CircleAt(t, RefRow(u.part0)) != nullptr
+                                           : LineAt(t, RefRow(u.part0)) != nullptr;
+    if (!main || IsCircleRef(u.part1) || IsCircleRef(u.part2) ||
+        LineAt(t, RefRow(u.part1)) == nullptr || LineAt(t, RefRow(u.part2)) == nullptr) {
+      return false;
+    }
+  }
+  for (const RelationRecord& r : t.relationTable) {
+    if (r.state != kRowLive) continue;
+    for (int16_t line : {r.line0, r.line1, r.line2, r.line3, r.fromLine, r.toLine}) {
+      if (LineAt(t, line) == nullptr) return false;
+    }
+    if (CircleAt(t, r.fromCircle) == nullptr || CircleAt(t, r.toCircle) == nullptr) return false;
+  }
+  return true;
+}
+
+// A drawing the program holds before the read: one line unit and a deleted circle.
+Tables Before() {
+  Tables t;
+  t.lineTable[0] = {175, 195, 55, 195, 1, kRowLive};
+  t.lineTable[1] = {175, 245, 55, 245, 0, kRowLive};
+  t.lineTable[2] = {245, 195, 245, 195, 2, kRowLive};
+  t.circleTable[0] = {115, 295, 30, 0, 359, 0, kRowDeleted};
+  t.unitTable[0] = {1000, 1001, 1002, kRowLive};
+  return t;
+}
+
+}  // namespace
+
+std::optional<std::string> CheckDocumentReader(std::string_view input) {
+  // One program for every input: making its drawing surfaces costs more than a read.
+  static NullShell shell;
+  static Program program(shell);
+  program.tables = Before();
+  if (!ReadDocumentText(program, input)) {
+    if (!SameDocument(program.tables, Before())) return "a failed read changed the drawing";
+    return std::nullopt;
+  }
+  const Tables& read = program.tables;
+  if (!ReferencesInside(read)) return "a live unit or relation refers outside its table";
+  if (!UsedRowsFormAPrefix(read.lineTable) || !UsedRowsFormAPrefix(read.circleTable) ||
+      !UsedRowsFormAPrefix(read.unitTable) || !UsedRowsFormAPrefix(read.relationTable)) {
+    return "used rows after a never-used one";
+  }
+  const std::string written = FormatDocument(read);
+  const std::optional<Tables> again = ParseDocument(written);
+  if (!again) return "what was written does not read back";
+  if (!SameDocument(*again, read)) return "what was written reads back different";
+  if (FormatDocument(*again) != written) return "writing again gives other text";
+  return std::nullopt;
+}
+
+}  // namespace tova::testing

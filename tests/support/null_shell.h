@@ -1,0 +1,35 @@
+// A shell that does nothing and answers Cancel: for fuzzing and benchmarks, where nobody is
+// there to answer.
+#pragma once
+
+#include "platform/shell.h"
+
+namespace tova::testing {
+
+class NullShell : public Shell {
+ public:
+  void Enable(Control, bool) override {}
+  void Show(Control, bool) override {}
+  void SetBackColour(Control, Rgb) override {}
+  void SetText(Control, std::string_view) override {}
+  int16_t Value(Control) const override { return 1; }
+  void SetValue(Control, int16_t) override {}
+  void Beep() override {}
+  void Present(Control, int) override {}
+  Answer MessageBox(std::string_view, std::string_view, Buttons, Icon) override {
+    return Answer::Cancel;
+  }
+  std::string PromptText(std::string_view, std::string_view, std::string_view) override {
+    return {};
+  }
+  std::optional<std::string> OpenFileDialog(std::string_view) override { return std::nullopt; }
+  void ClearClipboard() override {}
+  void PutClipboardPicture(const Image&) override {}
+  Image ClipboardPicture() override { return {}; }
+  bool SaveFile(std::string_view, std::string_view) override { return false; }
+  void OpenHelpPage(std::string_view) override {}
+  std::string ProgramFolder() override { return "."; }
+  void EndProgram() override {}
+};
+
+}  // namespace tova::testing
