@@ -17,9 +17,11 @@ void SetCanvasColour(Program& program, int16_t colour) {
   RedrawDiagram(program);
   program.canvas.markX = kNone;
   program.canvas.markY = kNone;
-  // The figure being drawn went with the old picture.
+  // The figure being drawn went with the old picture, and so did a find highlight: find mode
+  // ends with it, as the ready state that follows has it off.
   ClearTable(program.tables, kPendingLines);
   ClearTable(program.tables, kPendingCircle);
+  program.find = {.findMode = 0, .findLocked = 0, .foundUnit = kNone, .foundRelation = kNone};
   ResetEditing(program);
 }
 

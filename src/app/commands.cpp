@@ -33,6 +33,8 @@ void ResetEditing(Program& program) {
   c.firstPane = c.secondPane = c.thirdPane = kNone;
   c.firstViewStep = 0;
   c.secondViewStep = 0;
+  // A line kind chosen for the figure's parts goes with the figure.
+  program.app.currentLineKind = kNone;
   SetReadyCommands(program);
 }
 

@@ -181,6 +181,18 @@ TEST(Restyle, GivesThePartInTheClickedPaneItsKindOnce) {
   EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p));
 }
 
+TEST(Restyle, ALineKindChosenForAFigureGoesWithIt) {
+  StartedProgram t;
+  Program& p = t.program;
+  for (auto [x, y] : {std::pair{10, 20}, {100, 60}, {50, 300}, {70, 350}}) Click(p, x, y);
+  p.app.currentLineKind = kThickLine;  // "ThikL", then "<===" instead of a click
+  C6_Click(p);
+  EXPECT_EQ(p.app.currentLineKind, kNone);
+  Click(p, 30, 30);  // the next click starts a figure; it restyles nothing
+  EXPECT_EQ(Stage(p), State(1, 1, 0, 0));
+  EXPECT_EQ(p.tables.pendingLines[0].lineKind, 0);
+}
+
 TEST(DoubleClick, StoresOnlyAFigureCompleteInAllViews) {
   StartedProgram t;
   Program& p = t.program;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/click_handlers.h"
 #include "canvas/canvas_input.h"
 #include "canvas/commit.h"
 #include "diagram/deletion.h"
@@ -158,6 +159,18 @@ TEST_F(FindAndDelete, DeletingTheRelationThenItsUnitAndReusingTheRows) {
   C7_Click(p);
   EXPECT_EQ(tb.unitTable[12], (UnitRecord{2000, 1036, 1037, kRowLive}));
   EXPECT_EQ(tb.circleTable[0].state, kRowLive);
+}
+
+TEST_F(FindAndDelete, TheCanvasColourEndsFindMode) {
+  Move(85, 100);
+  P_MouseDown(p, 85, 100);
+  FindClickHandler("pgrey")->operator()(p);
+  EXPECT_EQ(std::tuple(p.find.findMode, p.find.findLocked, p.find.foundUnit, p.find.foundRelation),
+            std::tuple(0, 0, kNone, kNone));
+  EXPECT_EQ(t.shell.enabled(Control::CC8), false);
+  EXPECT_EQ(t.shell.enabled(Control::C0), true);
+  testing::Click(p, 30, 40);  // drawing again
+  EXPECT_EQ(p.canvas.figureStage, 1);
 }
 
 TEST(Deletion, DamagedReferencesAreSkipped) {

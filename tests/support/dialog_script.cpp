@@ -8,6 +8,7 @@ tova::Answer DialogScript::MessageBox(std::string_view text, std::string_view ti
                                       Buttons buttons, Icon icon) {
   boxes_.push_back({std::string(text), std::string(title), buttons, icon});
   if (buttons == Buttons::Ok) return tova::Answer::Ok;
+  if (answers_.empty() && improviser_) return improviser_->answer();
   if (answers_.empty()) {
     ADD_FAILURE() << "unexpected question: \"" << text << "\"";
     return tova::Answer::Cancel;
@@ -20,6 +21,7 @@ tova::Answer DialogScript::MessageBox(std::string_view text, std::string_view ti
 std::string DialogScript::PromptText(std::string_view prompt, std::string_view title,
                                      std::string_view preset) {
   promptsShown_.push_back({std::string(prompt), std::string(title), std::string(preset)});
+  if (prompts_.empty() && improviser_) return improviser_->prompt();
   if (prompts_.empty()) {
     ADD_FAILURE() << "unexpected prompt: \"" << prompt << "\"";
     return {};
@@ -31,6 +33,7 @@ std::string DialogScript::PromptText(std::string_view prompt, std::string_view t
 
 std::optional<std::string> DialogScript::OpenFileDialog(std::string_view fileNameField) {
   openFields_.emplace_back(fileNameField);
+  if (opens_.empty() && improviser_) return improviser_->open();
   if (opens_.empty()) {
     ADD_FAILURE() << "unexpected Open dialog";
     return std::nullopt;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,15 @@ class DialogScript {
   void QueuePrompt(std::string text) { prompts_.push_back(std::move(text)); }
   void QueueOpen(std::optional<std::string> path) { opens_.push_back(std::move(path)); }
 
+  // With an improviser, a question, prompt or dialog that finds its queue empty is answered by
+  // it instead of failing the test.
+  struct Improviser {
+    std::function<tova::Answer()> answer;
+    std::function<std::string()> prompt;
+    std::function<std::optional<std::string>()> open;
+  };
+  void Improvise(Improviser improviser) { improviser_ = std::move(improviser); }
+
   // Boxes with only an OK button answer Ok by themselves; questions take the next answer.
   tova::Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons,
                           Icon icon);
@@ -47,6 +57,7 @@ class DialogScript {
   bool Exhausted() const { return answers_.empty() && prompts_.empty() && opens_.empty(); }
 
  private:
+  std::optional<Improviser> improviser_;
   std::deque<tova::Answer> answers_;
   std::deque<std::string> prompts_;
   std::deque<std::optional<std::string>> opens_;
