@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
 
-.PHONY: run test build deps screenshot fuzz clean
+.PHONY: run test build deps screenshot fuzz soak clean
 
 deps:
 	@scripts/install-deps.sh build
@@ -51,6 +51,10 @@ fuzz:
 	  -dict=tests/fuzz/document.dict -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
 	  -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
 	$(FUZZ_BUILD)/tests/fuzz_document_reader -merge=1 tests/fuzz/corpus $(FUZZ_BUILD)/corpus
+
+# Long random user sessions under the sanitizers: 5,000 sessions of 2,000 events.
+soak: test
+	@cd $(SAN_BUILD) && TOVA_SESSIONS=5000 TOVA_EVENTS=2000 ./tests/core_tests --gtest_filter='RandomSessions*'
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
