@@ -25,7 +25,7 @@ run:
 	else cd samples && ../$(BUILD)/tova; fi
 
 test: build
-	@cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTOVA_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTOVA_SANITIZE=ON -DTOVA_BUILD_APP=ON >/dev/null
 	@cmake --build $(SAN_BUILD) -j $(JOBS)
 	@echo "== every test under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
 	@cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
