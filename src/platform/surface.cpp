@@ -77,31 +77,67 @@ void Surface::Emit(int x, int y) {
   shape_.push_back(y * width_ + x);
 }
 
+void Surface::Bound(int left, int top, int right, int bottom) {
+  shapeBox_.left = std::min(shapeBox_.left, std::max(left, 0));
+  shapeBox_.top = std::min(shapeBox_.top, std::max(top, 0));
+  shapeBox_.right = std::max(shapeBox_.right, std::min(right, width_));
+  shapeBox_.bottom = std::max(shapeBox_.bottom, std::min(bottom, height_));
+}
+
+namespace {
+
+// Combines `colour` into every listed pixel; the raster mode is chosen once for the shape.
+template <typename Op>
+void Combine(uint32_t* pixels, const std::vector<int>& shape, Op op) {
+  for (const int index : shape) {
+    uint32_t& p = pixels[index];
+    p = kOpaque | (op(p) & 0xFFFFFFu);
+  }
+}
+
+}  // namespace
+
 // Applies the raster mode once to every pixel collected in shape_.
 void Surface::Paint(Rgb colour, bool mayRepeat) {
   ++shapesDrawn_;
   if (mayRepeat) {
-    std::sort(shape_.begin(), shape_.end());
-    shape_.erase(std::unique(shape_.begin(), shape_.end()), shape_.end());
+    // Each pixel once: a pixel is kept the first time this shape meets it.
+    if (seen_.empty()) seen_.assign(pixels_.size(), 0);
+    if (++generation_ == 0) {  // the counter wrapped: start the marks afresh
+      std::fill(seen_.begin(), seen_.end(), 0);
+      generation_ = 1;
+    }
+    std::size_t kept = 0;
+    for (const int index : shape_) {
+      uint32_t& mark = seen_[static_cast<std::size_t>(index)];
+      if (mark == generation_) continue;
+      mark = generation_;
+      shape_[kept++] = index;
+    }
+    shape_.resize(kept);
   }
-  if (shape_.empty()) return;
-  int left = width_, top = height_, right = -1, bottom = -1;
-  for (int index : shape_) {
-    uint32_t& p = pixels_[static_cast<std::size_t>(index)];
-    p = kOpaque | ApplyRasterMode(drawMode_, colour, p & 0xFFFFFF);
-    const int x = index % width_, y = index / width_;
-    left = std::min(left, x);
-    right = std::max(right, x);
-    top = std::min(top, y);
-    bottom = std::max(bottom, y);
-  }
-  if (dirty_.Empty()) {
-    dirty_ = {left, top, right + 1, bottom + 1};
-  } else {
-    dirty_ = {std::min(dirty_.left, left), std::min(dirty_.top, top),
-              std::max(dirty_.right, right + 1), std::max(dirty_.bottom, bottom + 1)};
+  if (!shape_.empty()) {
+    uint32_t* pixels = pixels_.data();
+    switch (drawMode_) {
+      case kCopyPen: Combine(pixels, shape_, [colour](uint32_t) { return colour; }); break;
+      case kXorPen: Combine(pixels, shape_, [colour](uint32_t p) { return p ^ colour; }); break;
+      default: {
+        const int16_t mode = drawMode_;
+        Combine(pixels, shape_, [mode, colour](uint32_t p) {
+          return ApplyRasterMode(mode, colour, p & 0xFFFFFFu);
+        });
+        break;
+      }
+    }
+    if (dirty_.Empty()) {
+      dirty_ = shapeBox_;
+    } else {
+      dirty_ = {std::min(dirty_.left, shapeBox_.left), std::min(dirty_.top, shapeBox_.top),
+                std::max(dirty_.right, shapeBox_.right), std::max(dirty_.bottom, shapeBox_.bottom)};
+    }
   }
   shape_.clear();
+  shapeBox_ = {width_, height_, 0, 0};
 }
 
 void Surface::Line(int x1, int y1, int x2, int y2, Rgb colour) {
@@ -117,14 +153,38 @@ void Surface::Lines(std::span<const Segment> segments, Rgb colour) {
   Paint(colour, true);
 }
 
+// The line as a run along its major axis: step i moves one pixel along it, and the minor
+// coordinate is the nearest to the true line (halves rounded away from the start). Only the
+// steps that can land on the surface are walked.
 void Surface::AddLine(int x1, int y1, int x2, int y2) {
-  const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-  const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-  const bool xMajor = dx >= -dy;
-  int err = dx + dy;
-  int x = x1, y = y1;
-  for (int i = 0;; ++i) {
-    if (DotIsOn(drawStyle_, i)) {
+  const bool xMajor = std::abs(x2 - x1) >= std::abs(y2 - y1);
+  const int major1 = xMajor ? x1 : y1, minor1 = xMajor ? y1 : x1;
+  const int dMajor = xMajor ? x2 - x1 : y2 - y1, dMinor = xMajor ? y2 - y1 : x2 - x1;
+  const int sMajor = dMajor < 0 ? -1 : 1, sMinor = dMinor < 0 ? -1 : 1;
+  const int64_t aMajor = std::abs(dMajor), aMinor = std::abs(dMinor);
+  const int extent = xMajor ? width_ : height_;
+  // Steps whose major coordinate lies on the surface.
+  int64_t first = 0, last = aMajor;
+  if (sMajor > 0) {
+    first = std::max<int64_t>(first, -major1);
+    last = std::min<int64_t>(last, extent - 1 - major1);
+  } else {
+    first = std::max<int64_t>(first, major1 - (extent - 1));
+    last = std::min<int64_t>(last, major1);
+  }
+  if (first > last) return;
+  Bound(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 2, std::max(y1, y2) + 2);
+  // The minor offset at step i is floor((2 i aMinor + aMajor) / (2 aMajor)); it is kept as a
+  // quotient and remainder and carried forward a step at a time.
+  const int64_t denominator = 2 * std::max<int64_t>(aMajor, 1);
+  const int64_t numerator = 2 * first * aMinor + aMajor;
+  int64_t offset = numerator / denominator, remainder = numerator % denominator;
+  const bool solid = drawStyle_ == PenStyle::Solid;
+  for (int64_t i = first; i <= last; ++i) {
+    if (solid || i % kDotPeriod < kDotOn) {
+      const int major = major1 + sMajor * static_cast<int>(i);
+      const int minor = minor1 + sMinor * static_cast<int>(offset);
+      const int x = xMajor ? major : minor, y = xMajor ? minor : major;
       Emit(x, y);
       if (drawWidth_ == 2) {
         if (xMajor) {
@@ -134,15 +194,10 @@ void Surface::AddLine(int x1, int y1, int x2, int y2) {
         }
       }
     }
-    if (x == x2 && y == y2) break;
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
+    remainder += 2 * aMinor;
+    if (remainder >= denominator) {
+      remainder -= denominator;
+      ++offset;
     }
   }
 }
@@ -176,6 +231,7 @@ void Surface::CircleShape(int cx, int cy, int radius, bool isArc, double start, 
     }
   }
   const int n = static_cast<int>(octant.size());
+  Bound(cx - radius - 1, cy - radius - 1, cx + radius + 2, cy + radius + 2);
 
   // Walk the whole circle counter-clockwise from angle 0 (x right, y up), each pixel once.
   int index = 0;

@@ -96,6 +96,8 @@ class Surface {
   };
   void CircleShape(int cx, int cy, int radius, bool isArc, double start, double end, Rgb colour);
   void Emit(int x, int y);
+  // Widens the box of the shape being collected (clipped to the surface).
+  void Bound(int left, int top, int right, int bottom);
   void AddLine(int x1, int y1, int x2, int y2);
   void Paint(Rgb colour, bool mayRepeat);
 
@@ -109,11 +111,15 @@ class Surface {
   int drawWidth_ = 1;
   Image picture_;
   PixelRect dirty_;
+  PixelRect shapeBox_{1 << 30, 1 << 30, 0, 0};  // the pixels of the shape being collected
   int64_t shapesDrawn_ = 0;
   // Scratch space reused by every shape: the offsets of one circle, and the buffer indices of
   // the pixels of the shape being drawn.
   std::vector<Offset> circle_;
   std::vector<int> shape_;
+  // Marks of the pixels the current shape has met, by shape number: no clearing between shapes.
+  std::vector<uint32_t> seen_;
+  uint32_t generation_ = 0;
 };
 
 }  // namespace tova

@@ -1,0 +1,114 @@
+// The hot paths of the core on full tables: a pointer move while drawing and in find mode, a
+// full redraw of the canvas and of the 3D model, "GO", and reading and writing a document.
+// Each benchmark is repeated; the report gives the median and the 99th percentile of the
+// repetitions.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/program.h"
+#include "app/startup.h"
+#include "canvas/canvas_input.h"
+#include "diagram/find_mode.h"
+#include "diagram/rendering.h"
+#include "document/document_format.h"
+#include "full_drawing.h"
+#include "support/null_shell.h"
+#include "view3d/navigation.h"
+#include "view3d/redraw.h"
+
+namespace tova::bench {
+namespace {
+
+double P99(const std::vector<double>& v) {
+  std::vector<double> sorted = v;
+  std::sort(sorted.begin(), sorted.end());
+  return sorted[std::min(sorted.size() - 1, static_cast<std::size_t>(sorted.size() * 0.99))];
+}
+
+struct Fixture {
+  Fixture() {
+    program.tables = FullDrawing();
+    program.app.currentLineKind = kNone;
+    program.find = {0, 0, kNone, kNone};
+    program.canvas.markX = program.canvas.markY = kNone;
+    program.view.viewStep = 8;
+    program.view.viewCentre = 100;
+    RedrawDiagram(program);
+  }
+  testing::NullShell shell;
+  Program program{shell};
+};
+
+// A circle being drawn: each move erases and draws the guide lines and the rubber-band circle
+// and shows the position.
+void PointerMoveWhileDrawing(benchmark::State& state) {
+  Fixture f;
+  f.program.app.currentShape = kShapeCircle;
+  P_MouseMove(f.program, 100, 100);
+  P_MouseDown(f.program, 100, 100);
+  int i = 0;
+  for (auto _ : state) {
+    const double d = 20 + (i++ % 60);
+    P_MouseMove(f.program, 100 + d, 100 + d / 3);
+  }
+}
+
+// Find mode over full tables: the hit tests, the old highlight off and the new one on.
+void PointerMoveInFindMode(benchmark::State& state) {
+  Fixture f;
+  f.program.find.findMode = 1;
+  int i = 0;
+  for (auto _ : state) P_MouseMove(f.program, 20 + (i++ % 180), 120);
+}
+
+void RedrawDiagramAfterAClear(benchmark::State& state) {
+  Fixture f;
+  for (auto _ : state) {
+    state.PauseTiming();
+    f.program.P.Clear();
+    state.ResumeTiming();
+    RedrawDiagram(f.program);
+  }
+}
+
+void RedrawViewFullModel(benchmark::State& state) {
+  Fixture f;
+  C9_Click(f.program);
+  f.program.view.viewSize = 50;
+  for (auto _ : state) RedrawView(f.program);
+}
+
+// "GO": 31 steps and redraws (the shell here does not pause between them).
+void GoThirtyOneSteps(benchmark::State& state) {
+  Fixture f;
+  C9_Click(f.program);
+  for (auto _ : state) a5_Click(f.program);
+}
+
+void ReadAndWriteAFullDocument(benchmark::State& state) {
+  const Tables full = FullDrawing();
+  const std::string text = FormatDocument(full);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ParseDocument(text));
+    benchmark::DoNotOptimize(FormatDocument(full));
+  }
+}
+
+void Measured(benchmark::internal::Benchmark* b) {
+  b->Repetitions(30)->ReportAggregatesOnly(true)->ComputeStatistics("p99", P99)
+      ->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK(PointerMoveWhileDrawing)->Apply(Measured);
+BENCHMARK(PointerMoveInFindMode)->Apply(Measured);
+BENCHMARK(RedrawDiagramAfterAClear)->Apply(Measured);
+BENCHMARK(RedrawViewFullModel)->Apply(Measured);
+BENCHMARK(GoThirtyOneSteps)->Apply(Measured);
+BENCHMARK(ReadAndWriteAFullDocument)->Apply(Measured);
+
+}  // namespace
+}  // namespace tova::bench
+
+BENCHMARK_MAIN();
