@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
 
-.PHONY: run test build deps screenshot fuzz soak clean
+.PHONY: run test build deps screenshot fuzz soak bench bench-startup clean
 
 deps:
 	@scripts/install-deps.sh build
@@ -51,6 +51,16 @@ fuzz:
 	  -dict=tests/fuzz/document.dict -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
 	  -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
 	$(FUZZ_BUILD)/tests/fuzz_document_reader -merge=1 tests/fuzz/corpus $(FUZZ_BUILD)/corpus
+
+# The hot paths of the core and of the window, with the median and 99th percentile of each.
+bench: build
+	@$(BUILD)/bench/core_bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/window_bench
+
+# Start-up to the main window mapped, and peak memory, against a plain Qt window of as many
+# widgets: 10 alternating runs under Xvfb.
+bench-startup: build
+	@bench/startup.py $(BUILD)/tova $(BUILD)/bench/startup_baseline 10
 
 # Long random user sessions under the sanitizers: 5,000 sessions of 2,000 events.
 soak: test

@@ -5,7 +5,7 @@ set -euo pipefail
 tova=$(realpath "$1")
 out=$(realpath -m "$2")
 display=:97
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -noreset -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$tova_pid" "$xvfb" 2>/dev/null || true' EXIT
 sleep 1
