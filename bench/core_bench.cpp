@@ -13,6 +13,7 @@
 #include "diagram/find_mode.h"
 #include "diagram/rendering.h"
 #include "document/document_format.h"
+#include "bench_stats.h"
 #include "full_drawing.h"
 #include "support/null_shell.h"
 #include "view3d/navigation.h"
@@ -20,12 +21,6 @@
 
 namespace tova::bench {
 namespace {
-
-double P99(const std::vector<double>& v) {
-  std::vector<double> sorted = v;
-  std::sort(sorted.begin(), sorted.end());
-  return sorted[std::min(sorted.size() - 1, static_cast<std::size_t>(sorted.size() * 0.99))];
-}
 
 struct Fixture {
   Fixture() {

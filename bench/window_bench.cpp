@@ -10,16 +10,11 @@
 #include "app/qt/form1.h"
 #include "app/qt/picture_box.h"
 #include "diagram/rendering.h"
+#include "bench_stats.h"
 #include "full_drawing.h"
 
 namespace tova::bench {
 namespace {
-
-double P99(const std::vector<double>& v) {
-  std::vector<double> sorted = v;
-  std::sort(sorted.begin(), sorted.end());
-  return sorted[std::min(sorted.size() - 1, static_cast<std::size_t>(sorted.size() * 0.99))];
-}
 
 void PointerMoveUntilPainted(benchmark::State& state) {
   // Start on the sample drawing (a start-up document, so no box), then fill the tables.

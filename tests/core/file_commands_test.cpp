@@ -17,15 +17,10 @@
 namespace tova {
 namespace {
 
+using testing::ReadAll;
+
 using testing::StartedProgram;
 using testing::TempWorkingFolder;
-
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // A program holding the sample drawing, painted, with nothing counted yet.
 struct SampleProgram : StartedProgram {

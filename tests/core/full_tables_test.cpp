@@ -17,6 +17,8 @@
 namespace tova {
 namespace {
 
+using testing::ReadAll;
+
 using testing::Click;
 using testing::StartedProgram;
 
@@ -52,13 +54,6 @@ void ExpectEveryMoreCommitRefused(StartedProgram& t) {
     EXPECT_EQ(p.tables, before);
     EXPECT_TRUE(t.shell.script.boxes().empty());
   }
-}
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 // Saved, opened and saved again: the same bytes, and the same tables.

@@ -17,12 +17,7 @@ namespace {
 using testing::TempWorkingFolder;
 using testing::TestProgram;
 
-std::string SampleDocument() {
-  std::ifstream in(TOVA_SOURCE_DIR "/samples/Tova.ini", std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string SampleDocument() { return testing::ReadAll(TOVA_SOURCE_DIR "/samples/Tova.ini"); }
 
 bool CanvasIsBlank(const Surface& P) {
   for (int y = 0; y < P.Height(); ++y) {

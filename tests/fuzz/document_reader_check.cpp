@@ -4,6 +4,7 @@
 #include "document/document_file.h"
 #include "document/document_format.h"
 #include "support/null_shell.h"
+#include "support/table_checks.h"
 
 namespace tova::testing {
 namespace {
@@ -11,19 +12,6 @@ namespace {
 bool SameDocument(const Tables& a, const Tables& b) {
   return a.lineTable == b.lineTable && a.circleTable == b.circleTable &&
          a.unitTable == b.unitTable && a.relationTable == b.relationTable;
-}
-
-template <typename Row, std::size_t N>
-bool UsedRowsFormAPrefix(const std::array<Row, N>& rows) {
-  bool unusedSeen = false;
-  for (const Row& r : rows) {
-    if (r.state == kRowUnused) {
-      unusedSeen = true;
-    } else if (unusedSeen) {
-      return false;
-    }
-  }
-  return true;
 }
 
 bool ReferencesInside(const Tables& t) {
@@ -70,8 +58,7 @@ std::optional<std::string> CheckDocumentReader(std::string_view input) {
   }
   const Tables& read = program.tables;
   if (!ReferencesInside(read)) return "a live unit or relation refers outside its table";
-  if (!UsedRowsFormAPrefix(read.lineTable) || !UsedRowsFormAPrefix(read.circleTable) ||
-      !UsedRowsFormAPrefix(read.unitTable) || !UsedRowsFormAPrefix(read.relationTable)) {
+  if (!UsedRowsFormAPrefix(read)) {
     return "used rows after a never-used one";
   }
   const std::string written = FormatDocument(read);

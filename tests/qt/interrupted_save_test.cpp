@@ -17,12 +17,7 @@
 namespace tova {
 namespace {
 
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadAll;
 
 // A document of full tables: every row of every table used.
 std::string FullDocument() {

@@ -12,12 +12,7 @@
 namespace tova {
 namespace {
 
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadAll;
 
 // Files larger than `bytes` cannot be written for as long as it lives.
 class FileSizeLimit {

@@ -1,22 +1,10 @@
 #include "support/invariants.h"
 
 #include "diagram/rendering.h"
+#include "support/table_checks.h"
 
 namespace tova::testing {
 namespace {
-
-template <typename Row, std::size_t N>
-bool UsedRowsFormAPrefix(const std::array<Row, N>& rows) {
-  bool unusedSeen = false;
-  for (const Row& r : rows) {
-    if (r.state == kRowUnused) {
-      unusedSeen = true;
-    } else if (unusedSeen) {
-      return false;
-    }
-  }
-  return true;
-}
 
 bool LiveLine(const Tables& t, int row) {
   const LineRecord* l = LineAt(t, row);
@@ -38,8 +26,7 @@ bool On(const ScriptedShell& shell, Control c) { return shell.enabled(c).value_o
 
 std::optional<std::string> BrokenInvariant(const Program& program, const ScriptedShell& shell) {
   const Tables& t = program.tables;
-  if (!UsedRowsFormAPrefix(t.lineTable) || !UsedRowsFormAPrefix(t.circleTable) ||
-      !UsedRowsFormAPrefix(t.unitTable) || !UsedRowsFormAPrefix(t.relationTable)) {
+  if (!UsedRowsFormAPrefix(t)) {
     return "a used row after a never-used one";
   }
   for (std::size_t i = 0; i < t.unitTable.size(); ++i) {

@@ -1,11 +1,17 @@
 #include "support/test_program.h"
 
 #include <fstream>
+#include <iterator>
 
 #include "app/startup.h"
 #include <random>
 
 namespace tova::testing {
+
+std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 StartedProgram::StartedProgram() {
   const TempWorkingFolder emptyFolder;

@@ -20,6 +20,9 @@ struct StartedProgram : TestProgram {
   StartedProgram();
 };
 
+// The bytes of a file; empty when it cannot be read.
+std::string ReadAll(const std::filesystem::path& path);
+
 // Makes an empty folder the current working folder for as long as it lives.
 class TempWorkingFolder {
  public:
