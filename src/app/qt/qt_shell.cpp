@@ -1,9 +1,6 @@
 #include "app/qt/qt_shell.h"
-#include "app/qt/picture_box.h"
-#include "app/qt/qt_text.h"
 
 #include <QAbstractSlider>
-#include <QThread>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -12,14 +9,19 @@
 #include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMainWindow>
 #include <QSaveFile>
+#include <QThread>
 #include <QUrl>
 #include <algorithm>
 
+#include "app/qt/picture_box.h"
+#include "app/qt/qt_text.h"
+
 namespace tova {
+
 void QtShell::Attach(QWidget* window) {
   window_ = window;
   for (int i = 0; i < kControlCount; ++i) {
