@@ -59,6 +59,16 @@ TEST_F(WindowTest, ControlsHaveTheirNamesCaptionsAndPlaces) {
     EXPECT_EQ(caption, ToQString(c.caption)) << c.name;
   }
   EXPECT_EQ(Child("a1")->geometry(), QRect(480, 280, 17, 17));  // 252 twips round to 17 pixels
+  // Every control says what it does, to the pointer and to screen readers.
+  for (const ControlLayout& c : kControlColumn) {
+    QWidget* widget = Child(c.name);
+    EXPECT_FALSE(widget->toolTip().isEmpty()) << c.name;
+    EXPECT_FALSE(widget->accessibleName().isEmpty()) << c.name;
+  }
+  EXPECT_EQ(Child("C6")->toolTip(), "Abandon the figure being drawn");
+  EXPECT_EQ(Child("C6")->accessibleName(), "Abandon the figure being drawn");
+  EXPECT_EQ(Child("C9")->accessibleName(), "MAKE-3D");
+  EXPECT_EQ(Child("C1")->accessibleName(), "Draw circles");
   // Labels keep their own light grey.
   EXPECT_TRUE(Child("Label4")->autoFillBackground());
 

@@ -1,6 +1,8 @@
 #include "app/qt/form1.h"
 
 #include <QCheckBox>
+#include <algorithm>
+#include <cctype>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
@@ -56,6 +58,17 @@ void KeepOwnBackground(QWidget* widget) {
   widget->setAutoFillBackground(true);
 }
 
+// A tooltip saying what the control does, and names for screen readers: the caption where it
+// reads as a word ("OK", "MAKE-3D"), else what the control does ("O", "----", the arrows).
+void Describe(QWidget* widget, const ControlLayout& c) {
+  widget->setToolTip(ToQString(c.tip));
+  const bool wordy = std::count_if(c.caption.begin(), c.caption.end(), [](char ch) {
+                       return std::isalnum(static_cast<unsigned char>(ch)) != 0;
+                     }) >= 2;
+  widget->setAccessibleName(ToQString(wordy ? c.caption : c.tip).trimmed());
+  widget->setAccessibleDescription(ToQString(c.tip));
+}
+
 QWidget* CreateControl(const ControlLayout& c, QWidget* parent) {
   const QString caption = ToQString(c.caption);
   QWidget* widget = nullptr;
@@ -97,6 +110,7 @@ QWidget* CreateControl(const ControlLayout& c, QWidget* parent) {
   if (widget != nullptr) {
     widget->setObjectName(ToQString(c.name));
     widget->setGeometry(PixelGeometry(c));
+    Describe(widget, c);
   }
   return widget;
 }
@@ -147,6 +161,7 @@ void Form1::CreateControls() {
   canvas_ = new PictureBox(program_->P, client_);
   canvas_->setObjectName(ToQString(kCanvasLayout.name));
   canvas_->setGeometry(PixelGeometry(kCanvasLayout));
+  Describe(canvas_, kCanvasLayout);
   std::vector<QLine> dividers;
   for (const DividerLayout& d : kDividers) {
     dividers.emplace_back(TwipsToPixels(d.x1), TwipsToPixels(d.y1), TwipsToPixels(d.x2),
@@ -158,6 +173,7 @@ void Form1::CreateControls() {
   view_ = new PictureBox(program_->D, canvas_);
   view_->setObjectName(ToQString(kViewLayout.name));
   view_->setGeometry(PixelGeometry(kViewLayout).translated(kPictureBorder, kPictureBorder));
+  Describe(view_, kViewLayout);
   view_->hide();
 
   for (const ControlLayout& c : kControlColumn) {
