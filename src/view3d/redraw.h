@@ -13,6 +13,9 @@ struct Program;
 // Draws the model as the "PLAY", "CLS" and "COL" boxes say.
 void RedrawView(Program& program);
 
+// Draws every live unit and relation on the 3D view as it stands, whatever the boxes say.
+void DrawModel(Program& program);
+
 void DrawEdge3D(Program& program, ModelPoint from, ModelPoint to);
 void DrawLineUnit(Program& program, int16_t unit);
 void DrawCircleUnit(Program& program, int16_t unit);
