@@ -15,7 +15,7 @@
 #include "document/document_format.h"
 #include "bench_stats.h"
 #include "full_drawing.h"
-#include "support/null_shell.h"
+#include "platform/silent_shell.h"
 #include "view3d/navigation.h"
 #include "view3d/redraw.h"
 
@@ -32,7 +32,7 @@ struct Fixture {
     program.view.viewCentre = 100;
     RedrawDiagram(program);
   }
-  testing::NullShell shell;
+  SilentShell shell;
   Program program{shell};
 };
 

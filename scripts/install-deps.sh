@@ -4,9 +4,10 @@
 # As root it installs with apt-get; otherwise it prints the apt-get line to run and fails.
 set -euo pipefail
 
-# The window tests under a virtual display need Xvfb and xdotool, and ImageMagick to compare.
+# The window tests under a virtual display need Xvfb and xdotool, and ImageMagick to compare;
+# the export tests read DXF back with ezdxf.
 build=(cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-       xvfb xauth xdotool imagemagick x11-utils fonts-liberation2)
+       libpng-dev python3-ezdxf xvfb xauth xdotool imagemagick x11-utils fonts-liberation2)
 run=(fonts-wqy-microhei)
 screenshot=()
 fuzz=(clang libclang-rt-14-dev)

@@ -66,15 +66,19 @@ void RelationEdges(const Tables& t, int16_t relation, const EdgeSink& sink) {
   }
 }
 
+void UnitEdges(const Tables& t, int16_t unit, const EdgeSink& sink) {
+  const UnitRecord* u = UnitAt(t, unit);
+  if (u == nullptr) return;
+  if (u->part0 < kRefDivide) {
+    LineUnitEdges(t, unit, sink);
+  } else {
+    CircleUnitEdges(t, unit, sink);
+  }
+}
+
 void ModelEdges(const Tables& t, const EdgeSink& sink) {
   for (int16_t i = 0; i < kUnitRows; ++i) {
-    const UnitRecord& u = t.unitTable[static_cast<std::size_t>(i)];
-    if (u.state != kRowLive) continue;
-    if (u.part0 < kRefDivide) {
-      LineUnitEdges(t, i, sink);
-    } else {
-      CircleUnitEdges(t, i, sink);
-    }
+    if (t.unitTable[static_cast<std::size_t>(i)].state == kRowLive) UnitEdges(t, i, sink);
   }
   for (int16_t i = 0; i < kRelationRows; ++i) {
     if (t.relationTable[static_cast<std::size_t>(i)].state == kRowLive) RelationEdges(t, i, sink);

@@ -19,6 +19,8 @@ using EdgeSink = std::function<void(ModelPoint from, ModelPoint to)>;
 // refers outside its tables gives none. Row states are not looked at.
 void LineUnitEdges(const Tables& tables, int16_t unit, const EdgeSink& sink);
 void CircleUnitEdges(const Tables& tables, int16_t unit, const EdgeSink& sink);
+// A line unit's edge or a circle unit's chain, whichever the unit is.
+void UnitEdges(const Tables& tables, int16_t unit, const EdgeSink& sink);
 void RelationEdges(const Tables& tables, int16_t relation, const EdgeSink& sink);
 
 // The edges of every live unit, then of every live relation.

@@ -3,7 +3,7 @@
 #include "app/program.h"
 #include "document/document_file.h"
 #include "document/document_format.h"
-#include "support/null_shell.h"
+#include "platform/silent_shell.h"
 #include "support/table_checks.h"
 
 namespace tova::testing {
@@ -49,7 +49,7 @@ Tables Before() {
 
 std::optional<std::string> CheckDocumentReader(std::string_view input) {
   // One program for every input: making its drawing surfaces costs more than a read.
-  static NullShell shell;
+  static SilentShell shell;
   static Program program(shell);
   program.tables = Before();
   if (!ReadDocumentText(program, input)) {

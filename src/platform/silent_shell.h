@@ -1,12 +1,12 @@
-// A shell that does nothing and answers Cancel: for fuzzing and benchmarks, where nobody is
-// there to answer.
+// A shell that shows nothing and answers Cancel: for running the core where nobody is there to
+// answer (exports, fuzzing, benchmarks).
 #pragma once
 
 #include "platform/shell.h"
 
-namespace tova::testing {
+namespace tova {
 
-class NullShell : public Shell {
+class SilentShell : public Shell {
  public:
   void Enable(Control, bool) override {}
   void Show(Control, bool) override {}
@@ -32,4 +32,4 @@ class NullShell : public Shell {
   void EndProgram() override {}
 };
 
-}  // namespace tova::testing
+}  // namespace tova

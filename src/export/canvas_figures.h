@@ -1,0 +1,31 @@
+// The drawing as the canvas shows it, figure by figure: every live line and every live circle or
+// arc, with the view it lies in. The vector exports write these.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace tova {
+
+struct Tables;
+
+enum class FigureKind : uint8_t { Line, Circle, Arc };
+
+struct CanvasFigure {
+  FigureKind kind = FigureKind::Line;
+  int16_t pane = -1;      // 0 front, 1 top, 2 side, -1 none
+  int16_t lineKind = 0;   // solid, thick or dotted
+  int16_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // a line's ends
+  int16_t cx = 0, cy = 0, radius = 0;      // a circle or arc
+  int startDeg = 0, endDeg = 0;  // an arc runs counter-clockwise from start to end, both 0..359
+};
+
+// Lines first, then circles and arcs, in table order, as the canvas paints them. A circle of
+// radius 0 or less shows nothing and is left out.
+[[nodiscard]] std::vector<CanvasFigure> CanvasFigures(const Tables& tables);
+
+// The view's name in exports: "FRONT", "TOP", "SIDE", or "0" (the drafting programs' default
+// layer) for a figure outside the three views.
+[[nodiscard]] const char* PaneName(int16_t pane);
+
+}  // namespace tova

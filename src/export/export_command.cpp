@@ -1,0 +1,196 @@
+#include "export/export_command.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <variant>
+
+#include "document/document_file.h"
+#include "document/document_format.h"
+#include "export/atomic_file.h"
+#include "export/dxf_export.h"
+#include "export/obj_export.h"
+#include "export/png_image.h"
+#include "export/svg_export.h"
+#include "export/view_picture.h"
+
+namespace tova {
+namespace {
+
+enum class Format { Svg, Dxf, Png, Obj };
+
+struct Request {
+  std::string drawing, output;
+  ViewOptions view;
+  std::vector<std::string> viewOptionsGiven;
+  bool help = false;
+};
+
+// A failure: the message that ends the command.
+struct Failure {
+  std::string message;
+};
+
+std::optional<int16_t> WholeNumber(const std::string& text, int lowest, int highest) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [at, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || at != end || text.empty() || value < lowest || value > highest) {
+    return std::nullopt;
+  }
+  return static_cast<int16_t>(value);
+}
+
+std::optional<Rgb> Colour(const std::string& text) {
+  if (text.size() == 7 && text[0] == '#') {
+    unsigned value = 0;
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data() + 1, end, value, 16);
+    if (error == std::errc() && at == end) return value;
+    return std::nullopt;
+  }
+  if (const std::optional<int16_t> n = WholeNumber(text, 0, 15)) return ColourNumber(*n);
+  return std::nullopt;
+}
+
+// Sets the option `name` from `value`, or says what is wrong with it.
+std::optional<Failure> SetViewOption(ViewOptions& view, const std::string& name, const std::string& value) {
+  struct Number {
+    const char* name;
+    int16_t ViewOptions::*field;
+    int lowest, highest;
+    const char* wants;
+  };
+  static constexpr Number kNumbers[] = {
+      {"--tilt", &ViewOptions::tilt, -32768, 32767, "a whole number of degrees"},
+      {"--turn", &ViewOptions::turn, -32768, 32767, "a whole number of degrees"},
+      {"--size", &ViewOptions::size, 1, 50, "a whole number from 1 to 50"},
+      {"--centre", &ViewOptions::centre, 0, 200, "a whole number from 0 to 200"},
+  };
+  for (const Number& n : kNumbers) {
+    if (name != n.name) continue;
+    const std::optional<int16_t> v = WholeNumber(value, n.lowest, n.highest);
+    if (!v) return Failure{name + " wants " + n.wants + ", not '" + value + "'"};
+    view.*n.field = *v;
+    return std::nullopt;
+  }
+  const std::optional<Rgb> colour = Colour(value);
+  if (!colour) return Failure{name + " wants #RRGGBB or a colour number from 0 to 15, not '" + value + "'"};
+  (name == "--pen" ? view.pen : view.background) = *colour;
+  return std::nullopt;
+}
+
+bool IsViewOption(const std::string& name) {
+  static constexpr const char* kNames[] = {"--tilt", "--turn", "--size", "--centre", "--pen", "--background"};
+  return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
+}
+
+std::variant<Request, Failure> ParseArguments(const std::vector<std::string>& arguments) {
+  Request request;
+  std::vector<std::string> files;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& a = arguments[i];
+    if (optionsEnded || a.size() < 2 || a[0] != '-') {
+      files.push_back(a);
+    } else if (a == "--") {
+      optionsEnded = true;
+    } else if (a == "--help" || a == "-h") {
+      request.help = true;
+      return request;
+    } else {
+      const std::size_t equals = a.find('=');
+      const std::string name = a.substr(0, equals);
+      if (!IsViewOption(name)) return Failure{"unknown option '" + a + "' (see tova-export --help)"};
+      std::string value;
+      if (equals != std::string::npos) {
+        value = a.substr(equals + 1);
+      } else if (i + 1 < arguments.size()) {
+        value = arguments[++i];
+      } else {
+        return Failure{name + " wants a value"};
+      }
+      if (std::optional<Failure> failure = SetViewOption(request.view, name, value)) return *failure;
+      request.viewOptionsGiven.push_back(name);
+    }
+  }
+  if (files.size() != 2) return Failure{"wants a drawing and an output file (see tova-export --help)"};
+  request.drawing = files[0];
+  request.output = files[1];
+  return request;
+}
+
+std::optional<Format> FormatOf(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == ".svg") return Format::Svg;
+  if (extension == ".dxf") return Format::Dxf;
+  if (extension == ".png") return Format::Png;
+  if (extension == ".obj") return Format::Obj;
+  return std::nullopt;
+}
+
+// The drawing's tables, read as the program reads a document, or what is wrong with the file.
+std::variant<Tables, Failure> ReadDrawing(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status)) return Failure{path + ": no such file"};
+  if (!std::filesystem::is_regular_file(status)) return Failure{path + ": not a regular file"};
+  const std::optional<std::string> text = ReadFilePrefix(path, kMaxDocumentBytes);
+  if (!text) return Failure{path + ": cannot be read"};
+  std::optional<Tables> tables = ParseDocument(*text);
+  if (!tables) return Failure{path + ": not a Tova drawing, or a damaged one"};
+  return *tables;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error);
+}
+
+}  // namespace
+
+int RunExport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  const auto fail = [&err](const std::string& message) {
+    err << "tova-export: " << message << '\n';
+    return 1;
+  };
+  std::variant<Request, Failure> parsed = ParseArguments(arguments);
+  if (const Failure* failure = std::get_if<Failure>(&parsed)) return fail(failure->message);
+  const Request& request = std::get<Request>(parsed);
+  if (request.help) {
+    out << kExportUsage;
+    return 0;
+  }
+  const std::optional<Format> format = FormatOf(request.output);
+  if (!format) {
+    return fail(request.output + ": unknown format (the name must end in .svg, .dxf, .png or .obj)");
+  }
+  if (*format != Format::Png && !request.viewOptionsGiven.empty()) {
+    return fail(request.output + ": " + request.viewOptionsGiven.front() + " applies only to a .png picture");
+  }
+  std::variant<Tables, Failure> read = ReadDrawing(request.drawing);
+  if (const Failure* failure = std::get_if<Failure>(&read)) return fail(failure->message);
+  const Tables& tables = std::get<Tables>(read);
+  if (SameFile(request.drawing, request.output)) {
+    return fail(request.output + ": is the drawing itself; choose another output name");
+  }
+
+  std::optional<std::string> bytes;
+  switch (*format) {
+    case Format::Svg: bytes = FormatSvg(tables); break;
+    case Format::Dxf: bytes = FormatDxf(tables); break;
+    case Format::Obj: bytes = FormatObj(tables); break;
+    case Format::Png: bytes = EncodePng(RenderViewPicture(tables, request.view)); break;
+  }
+  if (!bytes) return fail(request.output + ": the picture could not be encoded");
+  const std::string problem = WriteFileAtomically(request.output, *bytes);
+  if (!problem.empty()) return fail(request.output + ": cannot be written (" + problem + ")");
+  return 0;
+}
+
+}  // namespace tova
