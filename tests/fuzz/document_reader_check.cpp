@@ -1,13 +1,37 @@
 #include "fuzz/document_reader_check.h"
 
+#include <sstream>
+
 #include "app/program.h"
 #include "document/document_file.h"
 #include "document/document_format.h"
+#include "export/dxf_export.h"
+#include "export/obj_export.h"
+#include "export/svg_export.h"
 #include "platform/silent_shell.h"
 #include "support/table_checks.h"
 
 namespace tova::testing {
 namespace {
+
+// Every line element has two or more indices, each naming a vertex written before it.
+bool ObjIndicesValid(const std::string& obj) {
+  std::istringstream in(obj);
+  long vertices = 0;
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream words(line);
+    std::string kind;
+    words >> kind;
+    if (kind == "v") ++vertices;
+    if (kind != "l") continue;
+    int count = 0;
+    for (long index; words >> index; ++count) {
+      if (index < 1 || index > vertices) return false;
+    }
+    if (count < 2 || !words.eof()) return false;
+  }
+  return true;
+}
 
 bool SameDocument(const Tables& a, const Tables& b) {
   return a.lineTable == b.lineTable && a.circleTable == b.circleTable &&
@@ -66,6 +90,10 @@ std::optional<std::string> CheckDocumentReader(std::string_view input) {
   if (!again) return "what was written does not read back";
   if (!SameDocument(*again, read)) return "what was written reads back different";
   if (FormatDocument(*again) != written) return "writing again gives other text";
+  // Whatever the program reads, it can export.
+  if (!FormatSvg(read).ends_with("</svg>\n")) return "an unfinished SVG";
+  if (!FormatDxf(read).ends_with("  0\nEOF\n")) return "an unfinished DXF";
+  if (!ObjIndicesValid(FormatObj(read))) return "an OBJ line element names a missing vertex";
   return std::nullopt;
 }
 
