@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "app/program.h"
@@ -13,6 +14,11 @@
 #include "diagram/find_mode.h"
 #include "diagram/rendering.h"
 #include "document/document_format.h"
+#include "export/dxf_export.h"
+#include "export/obj_export.h"
+#include "export/png_image.h"
+#include "export/svg_export.h"
+#include "export/view_picture.h"
 #include "bench_stats.h"
 #include "full_drawing.h"
 #include "platform/silent_shell.h"
@@ -91,6 +97,20 @@ void ReadAndWriteAFullDocument(benchmark::State& state) {
   }
 }
 
+// Each export of a full drawing, as tova-export makes it once its document is read.
+void ExportAFullDrawing(benchmark::State& state) {
+  const Tables full = FullDrawing();
+  for (auto _ : state) {
+    switch (state.range(0)) {
+      case 0: benchmark::DoNotOptimize(FormatSvg(full)); break;
+      case 1: benchmark::DoNotOptimize(FormatDxf(full)); break;
+      case 2: benchmark::DoNotOptimize(FormatObj(full)); break;
+      default: benchmark::DoNotOptimize(EncodePng(RenderViewPicture(full, ViewOptions{}))); break;
+    }
+  }
+  state.SetLabel(std::array{"svg", "dxf", "obj", "png"}[static_cast<std::size_t>(state.range(0))]);
+}
+
 void Measured(benchmark::internal::Benchmark* b) {
   b->Repetitions(30)->ReportAggregatesOnly(true)->ComputeStatistics("p99", P99)
       ->Unit(benchmark::kMicrosecond);
@@ -102,6 +122,7 @@ BENCHMARK(RedrawDiagramAfterAClear)->Apply(Measured);
 BENCHMARK(RedrawViewFullModel)->Apply(Measured);
 BENCHMARK(GoThirtyOneSteps)->Apply(Measured);
 BENCHMARK(ReadAndWriteAFullDocument)->Apply(Measured);
+BENCHMARK(ExportAFullDrawing)->DenseRange(0, 3)->Apply(Measured);
 
 }  // namespace
 }  // namespace tova::bench
