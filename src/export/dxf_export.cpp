@@ -187,25 +187,23 @@ void WriteTables(DxfText& d) {
 
 void WriteBlock(DxfText& d, const char* name, unsigned owner, unsigned begin, unsigned end,
                 bool paper) {
-  d.Pair(0, "BLOCK");
-  d.Handle(5, begin);
-  d.Handle(330, owner);
-  d.Pair(100, "AcDbEntity");
-  if (paper) d.Number(67, 1);
-  d.Pair(8, "0");
-  d.Pair(100, "AcDbBlockBegin");
+  // BLOCK and ENDBLK start alike: handle, owning block record, paper-space flag, layer.
+  const auto start = [&](const char* type, unsigned handle, const char* subclass) {
+    d.Pair(0, type);
+    d.Handle(5, handle);
+    d.Handle(330, owner);
+    d.Pair(100, "AcDbEntity");
+    if (paper) d.Number(67, 1);
+    d.Pair(8, "0");
+    d.Pair(100, subclass);
+  };
+  start("BLOCK", begin, "AcDbBlockBegin");
   d.Pair(2, name);
   d.Number(70, 0);
   d.Point(10, 0, 0);
   d.Pair(3, name);
   d.Pair(1, "");
-  d.Pair(0, "ENDBLK");
-  d.Handle(5, end);
-  d.Handle(330, owner);
-  d.Pair(100, "AcDbEntity");
-  if (paper) d.Number(67, 1);
-  d.Pair(8, "0");
-  d.Pair(100, "AcDbBlockEnd");
+  start("ENDBLK", end, "AcDbBlockEnd");
 }
 
 void WriteEntityStart(DxfText& d, const char* type, unsigned handle, const CanvasFigure& f) {
