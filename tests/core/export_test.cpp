@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -281,6 +282,28 @@ TEST(PngExport, ThePictureIsThe3DViewThatMake3DOpensAndReadsBackPixelForPixel) {
   turned.turn = s.program.view.viewTurn;
   EXPECT_NE(turned.tilt, 45);
   EXPECT_EQ(RenderViewPicture(Sample(), turned), s.program.D.Snapshot());
+}
+
+TEST(PngExport, ALineUnitSeenFaceOnLandsOnItsFrontViewPixels) {
+  TempWorkingFolder folder;
+  Tables t;
+  t.lineTable[0] = {175, 195, 55, 195, 0, kRowLive};  // front view
+  t.lineTable[1] = {175, 245, 55, 245, 0, kRowLive};  // top view
+  t.lineTable[2] = {245, 195, 245, 195, 0, kRowLive};  // side view
+  t.unitTable[0] = {LineRef(0), LineRef(1), LineRef(2), kRowLive};
+  folder.Write("unit.KRT", FormatDocument(t));
+  ASSERT_EQ(RunExport({"--tilt=0", "--turn=0", "--size=10", "--centre=0", "--pen=#ff0000", "unit.KRT", "u.png"},
+                      std::cout, std::cerr),
+            0);
+  const std::optional<Image> png = DecodePng(ReadAll("u.png"));
+  ASSERT_TRUE(png.has_value());
+  for (int y = 0; y < png->height; ++y) {
+    for (int x = 0; x < png->width; ++x) {
+      const bool onLine = y == 195 && x >= 55 && x <= 175;
+      ASSERT_EQ(png->pixels[static_cast<std::size_t>(y * png->width + x)], onLine ? 0xFFFF0000u : 0xFF808080u)
+          << x << "," << y;
+    }
+  }
 }
 
 // --- The command -----------------------------------------------------------------------------
