@@ -5,10 +5,12 @@ BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 JOBS       ?= $(shell nproc)
 
+PREFIX     ?= /usr/local
+
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
 
-.PHONY: run test build deps screenshot fuzz soak bench bench-startup clean
+.PHONY: run test build deps screenshot fuzz soak bench bench-startup clean install package
 
 deps:
 	@scripts/install-deps.sh build
@@ -65,6 +67,20 @@ bench-startup: build
 # Long random user sessions under the sanitizers: 5,000 sessions of 2,000 events.
 soak: test
 	@cd $(SAN_BUILD) && TOVA_SESSIONS=5000 TOVA_EVENTS=2000 ./tests/core_tests --gtest_filter='RandomSessions*'
+
+# Installs the programs, help pages, sample, menu entry, icons and MIME type under PREFIX
+# (DESTDIR, when set, is put in front of it). Installed in place, the MIME database under PREFIX
+# is rebuilt so *.KRT files are known as Tova drawings.
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	@if [ -z "$(DESTDIR)" ] && command -v update-mime-database >/dev/null; then \
+	  update-mime-database "$(PREFIX)/share/mime"; fi
+
+# The Debian package, built by cpack in the build folder.
+package: build
+	@scripts/install-deps.sh package
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@echo "package: $(BUILD)/$$(cd $(BUILD) && ls -t tova_*.deb | head -n 1)"
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

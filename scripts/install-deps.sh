@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing or running Tova needs and that are missing.
-# Usage: scripts/install-deps.sh build|run|screenshot|fuzz
+# Usage: scripts/install-deps.sh build|run|screenshot|fuzz|package|package-check|icons
 # As root it installs with apt-get; otherwise it prints the apt-get line to run and fails.
 set -euo pipefail
 
 # The window tests under a virtual display need Xvfb and xdotool, and ImageMagick to compare;
-# the export tests read DXF back with ezdxf.
+# the export tests read DXF back with ezdxf; the install test validates the menu entry and the
+# MIME type.
 build=(cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-       libpng-dev python3-ezdxf xvfb xauth xdotool imagemagick x11-utils fonts-liberation2)
+       libpng-dev python3-ezdxf xvfb xauth xdotool imagemagick x11-utils fonts-liberation2
+       desktop-file-utils shared-mime-info)
 run=(fonts-wqy-microhei)
 screenshot=()
 fuzz=(clang libclang-rt-14-dev)
+# cpack's Debian generator finds the programs with file and their libraries with dpkg-shlibdeps;
+# packaging/check-package.sh installs the package on a fresh Debian made by debootstrap;
+# packaging/render-icons.sh draws the PNG icons with rsvg-convert.
+package=(dpkg-dev file)
+package_check=(debootstrap)
+icons=(librsvg2-bin)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
@@ -18,7 +26,10 @@ case "${1:-build}" in
   run) wanted+=("${run[@]}") ;;
   screenshot) wanted+=("${run[@]}" "${screenshot[@]}") ;;
   fuzz) wanted+=("${fuzz[@]}") ;;
-  *) echo "usage: $0 build|run|screenshot|fuzz" >&2; exit 2 ;;
+  package) wanted+=("${package[@]}") ;;
+  package-check) wanted+=("${package[@]}" "${package_check[@]}") ;;
+  icons) wanted=("${icons[@]}") ;;
+  *) echo "usage: $0 build|run|screenshot|fuzz|package|package-check|icons" >&2; exit 2 ;;
 esac
 
 missing=()
