@@ -83,6 +83,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # library names it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# The window's caption is Chinese; the help pages open in the desktop's browser.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, xdg-utils")
+# The window's caption is Chinese and its controls prefer Liberation Sans; the help pages open
+# in the desktop's browser.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, fonts-liberation2, xdg-utils")
 include(CPack)
