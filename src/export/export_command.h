@@ -10,6 +10,7 @@ namespace tova {
 
 inline constexpr const char* kExportUsage =
     "Usage: tova-export [options] DRAWING.KRT OUTPUT\n"
+    "       tova-export --help\n"
     "Writes the drawing in the format that OUTPUT's extension names:\n"
     "  .svg  the three views as the canvas shows them, as a vector picture\n"
     "  .dxf  the three views as LINE, CIRCLE and ARC entities, a layer per view\n"
@@ -22,8 +23,7 @@ inline constexpr const char* kExportUsage =
     "  --centre N           point the model turns about, 0 to 200 (100)\n"
     "  --pen COLOUR         line colour (#00ff00)\n"
     "  --background COLOUR  background colour (#808080)\n"
-    "A COLOUR is #RRGGBB or a number 0 to 15 of the colour menus.\n"
-    "  --help               show this text\n";
+    "A COLOUR is #RRGGBB or a number 0 to 15 of the colour menus.\n";
 
 // Runs the command on its arguments (the program's name left out). Help goes to `out`; a
 // failure is one line on `err` naming the file and what is wrong, and then nothing is written.
