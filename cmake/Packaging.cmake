@@ -21,6 +21,19 @@ set(TOVA_PACKAGE_MAINTAINER "Tova maintainers <maintainers@users.noreply.c-seed-
     CACHE STRING "Maintainer field of the Debian package")
 
 install(TARGETS tova-export RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# Manual pages, compressed as Debian installs them.
+set(man_pages)
+foreach(page tova tova-export)
+  set(man_page ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.1.gz)
+  add_custom_command(OUTPUT ${man_page}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
+                     COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/${page}.1 > ${man_page}
+                     DEPENDS packaging/${page}.1 VERBATIM)
+  list(APPEND man_pages ${man_page})
+endforeach()
+add_custom_target(man_pages ALL DEPENDS ${man_pages})
+install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES samples/Tova.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/tova)
 
 if(TARGET tova)
