@@ -8,6 +8,7 @@
 #include <ostream>
 #include <variant>
 
+#include "app/window_layout.h"
 #include "document/document_file.h"
 #include "document/document_format.h"
 #include "export/atomic_file.h"
@@ -56,24 +57,41 @@ std::optional<Rgb> Colour(const std::string& text) {
   return std::nullopt;
 }
 
-// Sets the option `name` from `value`, or says what is wrong with it.
+// The picture's numeric options; --size and --centre take what the "Size:" and "Centre:" bars
+// allow.
+struct NumberOption {
+  const char* name;
+  int16_t ViewOptions::*field;
+  int lowest, highest;
+};
+constexpr const ScrollBarRange& kSizeBar = kScrollBars[0];
+constexpr const ScrollBarRange& kCentreBar = kScrollBars[1];
+static_assert(kSizeBar.name == "cpp" && kCentreBar.name == "cqq");
+constexpr NumberOption kNumberOptions[] = {
+    {"--tilt", &ViewOptions::tilt, -32768, 32767},
+    {"--turn", &ViewOptions::turn, -32768, 32767},
+    {"--size", &ViewOptions::size, kSizeBar.min, kSizeBar.max},
+    {"--centre", &ViewOptions::centre, kCentreBar.min, kCentreBar.max},
+};
+constexpr const char* kColourOptions[] = {"--pen", "--background"};
+
+bool IsViewOption(const std::string& name) {
+  return std::any_of(std::begin(kNumberOptions), std::end(kNumberOptions),
+                     [&](const NumberOption& n) { return name == n.name; }) ||
+         std::find(std::begin(kColourOptions), std::end(kColourOptions), name) != std::end(kColourOptions);
+}
+
+// Sets the view option `name` from `value`, or says what is wrong with it.
 std::optional<Failure> SetViewOption(ViewOptions& view, const std::string& name, const std::string& value) {
-  struct Number {
-    const char* name;
-    int16_t ViewOptions::*field;
-    int lowest, highest;
-    const char* wants;
-  };
-  static constexpr Number kNumbers[] = {
-      {"--tilt", &ViewOptions::tilt, -32768, 32767, "a whole number of degrees"},
-      {"--turn", &ViewOptions::turn, -32768, 32767, "a whole number of degrees"},
-      {"--size", &ViewOptions::size, 1, 50, "a whole number from 1 to 50"},
-      {"--centre", &ViewOptions::centre, 0, 200, "a whole number from 0 to 200"},
-  };
-  for (const Number& n : kNumbers) {
+  for (const NumberOption& n : kNumberOptions) {
     if (name != n.name) continue;
     const std::optional<int16_t> v = WholeNumber(value, n.lowest, n.highest);
-    if (!v) return Failure{name + " wants " + n.wants + ", not '" + value + "'"};
+    if (!v) {
+      const std::string wants = n.lowest == -32768 ? "a whole number of degrees"
+                                                   : "a whole number from " + std::to_string(n.lowest) +
+                                                         " to " + std::to_string(n.highest);
+      return Failure{name + " wants " + wants + ", not '" + value + "'"};
+    }
     view.*n.field = *v;
     return std::nullopt;
   }
@@ -81,11 +99,6 @@ std::optional<Failure> SetViewOption(ViewOptions& view, const std::string& name,
   if (!colour) return Failure{name + " wants #RRGGBB or a colour number from 0 to 15, not '" + value + "'"};
   (name == "--pen" ? view.pen : view.background) = *colour;
   return std::nullopt;
-}
-
-bool IsViewOption(const std::string& name) {
-  static constexpr const char* kNames[] = {"--tilt", "--turn", "--size", "--centre", "--pen", "--background"};
-  return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
 }
 
 std::variant<Request, Failure> ParseArguments(const std::vector<std::string>& arguments) {
