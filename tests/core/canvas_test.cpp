@@ -1,9 +1,11 @@
+// The canvas: its panes and measures, the three figure tools step by step, and storing a figure
+// as a unit or a relation.
 #include <gtest/gtest.h>
 
 #include "canvas/canvas_input.h"
+#include "canvas/commit.h"
 #include "canvas/geometry.h"
 #include "canvas/panes.h"
-#include "canvas/readout.h"
 #include "support/canvas_driver.h"
 #include "support/test_program.h"
 
@@ -11,99 +13,225 @@ namespace tova {
 namespace {
 
 using testing::Click;
+using testing::Stage;
 using testing::StartedProgram;
-using testing::TestProgram;
+using State = std::tuple<int, int, int, int>;
+using Points = std::vector<std::pair<int, int>>;
 
-TEST(Panes, BoundsAreInclusiveAndClampingLandsOnTheInnerEdge) {
-  EXPECT_EQ(PaneAt(215, 215), 0);
-  EXPECT_EQ(PaneAt(215, 216), 1);
-  EXPECT_EQ(PaneAt(216, 215), 2);
-  EXPECT_EQ(PaneAt(216, 216), kNone);
-  EXPECT_EQ(PaneAt(450, 0), 2);
-  EXPECT_EQ(PaneAt(451, 0), kNone);
-  EXPECT_EQ(PaneAt(0, 440), 1);
-  EXPECT_EQ(PaneAt(0, 441), kNone);
-  EXPECT_EQ(PaneAt(-1, 0), kNone);
+bool On(const StartedProgram& t, Control c) { return t.shell.enabled(c).value_or(false); }
+void Clicks(Program& p, const Points& points) {
+  for (auto [x, y] : points) Click(p, x, y);
+}
+
+TEST(Canvas, PanesMeasuresAndTheReadout) {
+  const struct { int16_t x, y, pane; } panes[] = {{215, 215, 0}, {215, 216, 1}, {216, 215, 2}, {216, 216, -1},
+                                                  {450, 0, 2},   {451, 0, -1},  {0, 440, 1},   {0, 441, -1}, {-1, 0, -1}};
+  for (const auto& c : panes) EXPECT_EQ(PaneAt(c.x, c.y), c.pane) << c.x << "," << c.y;
   EXPECT_EQ(ClampToPane(1, {300, 100}), (CanvasPoint{215, 215}));
   EXPECT_EQ(ClampToPane(2, {100, 300}), (CanvasPoint{215, 215}));
-  EXPECT_EQ(ClampToPane(0, {200, 200}), (CanvasPoint{200, 200}));
   EXPECT_EQ(ClampToPane(kNone, {900, -9}), (CanvasPoint{900, -9}));
-}
-
-TEST(Readout, BlankOrMinusThenTheShortestDecimal) {
-  EXPECT_EQ(FormatReadout(100), " 100");
-  EXPECT_EQ(FormatReadout(-3.5), "-3.5");
-  EXPECT_EQ(FormatReadout(0), " 0");
-  EXPECT_EQ(FormatReadout(12.25), " 12.25");
-}
-
-TEST(Geometry, DistanceAndAngles) {
   EXPECT_EQ(Distance(0, 0, 3, 4), 5);
-  EXPECT_EQ(Distance(0, 0, 1, 1), 1);
   EXPECT_EQ(Distance(0, 0, 2, 3), 3);
-
-  TestProgram t;
-  t.program.tables.pendingCircle = {100, 100, 40, 0, 359, 0};
-  const struct {
-    int16_t x, y, angle;
-  } cases[] = {{140, 100, 0},   {130, 70, 45},  {60, 100, 180}, {70, 130, 225},
-               {130, 130, 314}, {100, 60, 270}, {100, 140, 269}, {100, 100, 0}};
-  for (const auto& c : cases) {
+  StartedProgram t;
+  t.program.tables.pendingCircle = {100, 100, 50, 0, 359, 0};
+  const struct { int16_t x, y, angle; } angles[] = {{140, 100, 0},   {130, 70, 45},  {60, 100, 180},
+                                                   {70, 130, 225},  {130, 130, 314}, {100, 60, 270},
+                                                   {100, 140, 269}, {100, 100, 0}};
+  for (const auto& c : angles) {
     EXPECT_EQ(AngleAt(t.program, c.x, c.y), c.angle) << c.x << "," << c.y;
-    EXPECT_EQ(t.shell.text(Control::Text3), FormatReadout(c.angle));
+    EXPECT_EQ(t.shell.text(Control::Text3), (c.angle ? " " + std::to_string(c.angle) : " 0"));
   }
-}
-
-TEST(Geometry, ArcExtentsWalkTheArcAndWrapThroughZero) {
-  TestProgram t;
   t.program.app.currentShape = kShapeArc;
-  t.program.tables.pendingCircle = {100, 100, 50, 0, 180, 0};
-  EXPECT_EQ(ArcExtents(t.program), (Extents{-50, -50, 0, 50}));
   t.program.tables.pendingCircle = {100, 100, 50, 270, 90, 0};  // over 270 to 450 degrees
   EXPECT_EQ(ArcExtents(t.program), (Extents{-50, 0, 50, 50}));
-  t.program.app.currentShape = kShapeCircle;
-  EXPECT_EQ(ArcExtents(t.program), (Extents{-50, -50, 50, 50}));
-}
-
-TEST(CanvasInput, TheBottomRightQuarterIsNotHeardAndTheFilterUsesTheRawPosition) {
-  StartedProgram t;
-  P_MouseDown(t.program, 216, 216);
-  P_MouseDown(t.program, 215.5, 300);
-  EXPECT_EQ(t.shell.beeps(), 0);
-  EXPECT_EQ(t.program.canvas.figureStage, 0);
-  P_MouseDown(t.program, 215, 300);  // pane 1: the line tool starts
-  EXPECT_EQ(t.shell.beeps(), 1);
-  EXPECT_EQ(t.program.canvas.figureStage, 1);
-  EXPECT_EQ(t.program.canvas.firstPane, 1);
-}
-
-TEST(CanvasInput, ClicksBesideThePanesAreIgnoredByTheTools) {
-  StartedProgram t;
-  for (int16_t shape : {kShapeLine, kShapeCircle}) {
-    t.program.app.currentShape = shape;
-    P_MouseDown(t.program, -1.5, 40);  // on the canvas's border
-    EXPECT_EQ(t.program.canvas.figureStage, 0);
+  t.program.tables.pendingCircle = {100, 100, 50, 0, 180, 0};
+  EXPECT_EQ(ArcExtents(t.program), (Extents{-50, -50, 0, 50}));
+  // Moves show the position and carry guide lines into the other views; none in no pane.
+  const Image blank = t.program.P.Snapshot();
+  P_MouseMove(t.program, 100.5, 300);
+  EXPECT_EQ(t.shell.text(Control::Text1) + t.shell.text(Control::Text2), " 100.5 300");
+  for (auto [x, y] : Points{{100, 10}, {300, 10}, {215, 300}}) {
+    EXPECT_EQ(t.program.P.Pixel(x, y), kWindowColour ^ kCrossHairRgb) << x << "," << y;
   }
-  EXPECT_EQ(t.shell.beeps(), 2);
+  P_MouseMove(t.program, 400, 400);
+  EXPECT_EQ(t.program.P.Snapshot(), blank);
+  // The bottom-right quarter is not heard, by its raw position; a click beside the panes beeps.
+  P_MouseDown(t.program, 215.5, 300);
+  P_MouseDown(t.program, -1.5, 40);
+  EXPECT_EQ(std::tuple(t.shell.beeps(), t.program.canvas.figureStage), std::tuple(1, 0));
 }
 
-TEST(CanvasInput, MovesDrawTheGuideLinesAndShowThePosition) {
+TEST(Canvas, TheLineToolDrawsOneViewThenTheSecondAndCompletesTheThird) {
+  const struct { Points clicks; PendingLine front, top, side; int16_t thirdPane; } cases[] = {
+      {{{10, 20}, {100, 60}, {50, 300}, {70, 350}}, {10, 20, 100, 60}, {10, 300, 100, 350}, {300, 20, 350, 60}, 2},
+      {{{40, 250}, {90, 330}, {300, 60}, {300, 120}}, {40, 60, 90, 120}, {40, 250, 90, 330}, {250, 60, 330, 120}, 0},
+      {{{10, 20}, {100, 60}, {300, 20}, {350, 60}}, {10, 20, 100, 60}, {10, 300, 100, 350}, {300, 20, 350, 60}, 1},
+  };
+  for (const auto& c : cases) {
+    StartedProgram t;
+    Program& p = t.program;
+    Click(p, c.clicks[0].first, c.clicks[0].second);
+    EXPECT_EQ(Stage(p), State(1, 1, 0, 0));
+    EXPECT_FALSE(On(t, Control::C6));  // busy while dragging
+    Click(p, c.clicks[1].first, c.clicks[1].second);
+    EXPECT_EQ(Stage(p), State(1, 0, 0, 1));
+    EXPECT_TRUE(On(t, Control::C6) && On(t, Control::C7));  // "OK" would make a relation
+    Click(p, c.clicks[0].first, c.clicks[0].second);  // the first view again: only the buttons change
+    EXPECT_FALSE(On(t, Control::C6) || On(t, Control::C7));
+    Click(p, c.clicks[2].first, c.clicks[2].second);
+    EXPECT_EQ(Stage(p), State(1, 0, 1, 1));
+    Click(p, c.clicks[3].first, c.clicks[3].second);
+    EXPECT_EQ(Stage(p), State(2, 0, 0, 3));
+    const auto& L = p.tables.pendingLines;
+    EXPECT_EQ(std::tuple(L[0], L[1], L[2]), std::tuple(c.front, c.top, c.side)) << c.thirdPane;
+    EXPECT_EQ(p.canvas.thirdPane, c.thirdPane);
+    for (Control b : {Control::C3, Control::C4, Control::C5, Control::C6, Control::C7}) EXPECT_TRUE(On(t, b));
+    Click(p, 30, 30);  // a complete figure only beeps
+    EXPECT_EQ(Stage(p), State(2, 0, 0, 3));
+    EXPECT_EQ(t.shell.beeps(), 6 + 1 + 1);  // one a click, one each time only going back is left
+  }
+}
+
+TEST(Canvas, TheCircleAndArcToolsProjectFromTheDepthClick) {
+  const struct { int16_t shape; Points clicks; PendingCircle circle; PendingLine s0, s1; } cases[] = {
+      {kShapeCircle, {{100, 100}, {150, 100}, {120, 120}, {300, 80}}, {100, 100, 50, 0, 359}, {300, 50, 300, 150},
+       {50, 300, 150, 300}},
+      {kShapeCircle, {{100, 100}, {150, 100}, {60, 320}}, {100, 100, 50, 0, 359}, {320, 50, 320, 150}, {50, 320, 150, 320}},
+      // The arc from 270 through 360 is the right-hand lower quarter on screen.
+      {kShapeArc, {{100, 100}, {140, 100}, {100, 60}, {140, 100}, {300, 80}}, {100, 100, 40, 270, 0},
+       {300, 100, 300, 140}, {100, 300, 140, 300}},
+      // A start click outside the circle's view starts at 0.
+      {kShapeArc, {{100, 100}, {140, 100}, {300, 60}, {100, 60}, {300, 80}}, {100, 100, 40, 0, 270},
+       {300, 60, 300, 140}, {60, 300, 140, 300}},
+  };
+  for (const auto& c : cases) {
+    StartedProgram t;
+    Program& p = t.program;
+    p.app.currentShape = c.shape;
+    Clicks(p, c.clicks);
+    EXPECT_EQ(Stage(p), State(2, 0, 0, 3));
+    EXPECT_EQ(p.tables.pendingCircle, c.circle);
+    EXPECT_EQ(std::tuple(p.tables.pendingLines[0], p.tables.pendingLines[1]), std::tuple(c.s0, c.s1));
+    EXPECT_TRUE(On(t, Control::C7));
+  }
+}
+
+// Draws a figure of each shape and abandons it or stores it at every step where that is
+// possible; the canvas then shows exactly the stored drawing (and the guide lines).
+TEST(Canvas, AbandoningOrStoringAFigureLeavesNoTrace) {
+  const std::vector<Points> figures[] = {
+      {{{10, 20}, {100, 60}}, {{50, 300}, {70, 350}}},
+      {{{100, 100}, {150, 100}}, {{300, 80}}},
+      {{{100, 100}, {140, 110}}, {{100, 60}}, {{30, 130}}, {{60, 320}}},
+  };
+  for (int16_t shape = 0; shape < 3; ++shape) {
+    for (std::size_t stop = 1; stop <= figures[shape].size(); ++stop) {
+      for (int end : {0, 1, 2}) {  // "<===", "OK" where it is enabled, a double click
+        StartedProgram t;
+        Program& p = t.program;
+        p.app.currentShape = shape;
+        for (std::size_t part = 0; part < stop; ++part) Clicks(p, figures[shape][part]);
+        const bool complete = p.canvas.figureStage == 2;
+        end == 1 && On(t, Control::C7) ? C7_Click(p) : end == 2 ? P_DblClick(p) : C6_Click(p);
+        if (p.canvas.figureStage != 0) C6_Click(p);
+        P_MouseMove(p, 200, 400);
+        const std::string what = std::to_string(shape) + "/" + std::to_string(stop) + "/" + std::to_string(end);
+        EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p)) << what;
+        EXPECT_EQ(Stage(p), State(0, 0, 0, 0)) << what;
+        EXPECT_EQ(p.tables.unitTable[0].state, end > 0 && complete ? kRowLive : kRowUnused) << what;
+      }
+    }
+  }
+}
+
+TEST(Canvas, ALineKindGoesToThePartInTheClickedPaneOnceAndWithItsFigure) {
   StartedProgram t;
   Program& p = t.program;
-  const Image blank = p.P.Snapshot();
-  P_MouseMove(p, 100.5, 300);
-  EXPECT_EQ(t.shell.text(Control::Text1), " 100.5");
-  EXPECT_EQ(t.shell.text(Control::Text2), " 300");
-  // A top-view point throws a line up through the front view and, by the 45-degree line,
-  // a vertical line through the side view at x = 300.
-  EXPECT_EQ(p.P.Pixel(100, 10), kWindowColour ^ kCrossHairRgb);
-  EXPECT_EQ(p.P.Pixel(300, 10), kWindowColour ^ kCrossHairRgb);
-  EXPECT_EQ(p.P.Pixel(215, 300), kWindowColour ^ kCrossHairRgb);
-  P_MouseMove(p, 20, 30);
-  P_MouseMove(p, 300, 30);
-  P_MouseMove(p, 400, 400);  // no pane: the lines go and none come
-  EXPECT_EQ(p.P.Snapshot(), blank);
-  EXPECT_EQ(p.canvas.markX, 400);
+  p.app.currentShape = kShapeCircle;
+  Clicks(p, {{100, 100}, {150, 100}, {300, 80}});
+  p.app.currentLineKind = kThickLine;
+  const int beeps = t.shell.beeps();
+  Click(p, 120, 120);
+  EXPECT_EQ(std::tuple(p.tables.pendingCircle.lineKind, p.tables.pendingLines[0].lineKind), std::tuple(1, 0));
+  EXPECT_EQ(std::tuple(p.app.currentLineKind, t.shell.beeps()), std::tuple(kNone, beeps));
+  p.app.currentLineKind = kDottedLine;
+  Click(p, 60, 300);  // the top view holds projection row 1
+  p.app.currentLineKind = kThickLine;
+  Click(p, 300, 60);  // the side view holds projection row 0
+  EXPECT_EQ(std::tuple(p.P.DrawWidth(), p.P.DrawStyle()), std::tuple(1, PenStyle::Solid));
+  C7_Click(p);
+  EXPECT_EQ(p.tables.circleTable[0], (CircleRecord{100, 100, 50, 0, 359, kThickLine, kRowLive}));
+  EXPECT_EQ(p.tables.lineTable[0], (LineRecord{300, 50, 300, 150, kThickLine, kRowLive}));
+  EXPECT_EQ(p.tables.lineTable[1], (LineRecord{50, 300, 150, 300, kDottedLine, kRowLive}));
+  EXPECT_EQ(p.tables.unitTable[0], (UnitRecord{2000, 1000, 1001, kRowLive}));
+  EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p));
+  EXPECT_TRUE(On(t, Control::C0) && !On(t, Control::C7));
+  // A kind chosen and then left by "<===" restyles nothing of the next figure.
+  Clicks(p, {{10, 20}, {100, 60}, {50, 300}, {70, 350}});
+  p.app.currentLineKind = kThickLine;
+  C6_Click(p);
+  Click(p, 30, 30);
+  EXPECT_EQ(std::tuple(p.app.currentLineKind, p.tables.pendingLines[0].lineKind), std::tuple(kNone, 0));
+}
+
+TEST(Canvas, AFullTableDiscardsTheFigureWithoutStoringAnyPart) {
+  for (int freeLines : {0, 2, -1}) {  // -1: lines free, but no circle row
+    StartedProgram t;
+    Program& p = t.program;
+    for (LineRecord& l : p.tables.lineTable) l.state = freeLines < 0 ? kRowUnused : kRowLive;
+    for (int i = 0; i < freeLines; ++i) p.tables.lineTable[static_cast<std::size_t>(i)].state = kRowDeleted;
+    if (freeLines < 0) for (CircleRecord& c : p.tables.circleTable) c.state = kRowLive;
+    const Tables before = p.tables;
+    const Image canvas = testing::WithoutCrossHair(p);
+    Clicks(p, {{10, 20}, {100, 60}, {50, 300}, {70, 350}});
+    C7_Click(p);
+    EXPECT_EQ(p.tables, before) << freeLines;
+    EXPECT_EQ(testing::WithoutCrossHair(p), canvas);  // the figure is erased
+  }
+}
+
+// Two circle units of radius 20 in the front view, their depths clicked in the side view: top
+// view projection lines (40, 300)-(80, 300) and (140, 330)-(180, 330); then a top-view segment.
+void TwoCircleUnitsAndASegment(Program& p, const Points& segment) {
+  for (int i = 0; i < 2; ++i) {
+    p.app.currentShape = kShapeCircle;
+    Clicks(p, {{60 + 100 * i, 60}, {80 + 100 * i, 60}, {300 + 30 * i, 100}});
+    C7_Click(p);
+  }
+  p.app.currentShape = kShapeLine;
+  Clicks(p, segment);
+  C7_Click(p);
+}
+
+TEST(Canvas, ASegmentBetweenTheEndsOfTwoCircleUnitsBecomesARelation) {
+  StartedProgram t;
+  Program& p = t.program;
+  p.tables.lineTable[4] = {1, 1, 1, 1, kDottedLine, kRowDeleted};  // reused, kind and all
+  TwoCircleUnitsAndASegment(p, {{40, 300}, {140, 330}});
+  const Tables& tb = p.tables;
+  EXPECT_EQ(tb.relationTable[0], (RelationRecord{4, 5, 6, 7, 0, 1, 1, 3, kRowLive}));
+  EXPECT_EQ(tb.lineTable[4], (LineRecord{40, 300, 140, 330, 0, kRowLive}));
+  EXPECT_EQ(tb.lineTable[5], (LineRecord{80, 300, 180, 330, 0, kRowLive}));
+  EXPECT_EQ(tb.lineTable[6], (LineRecord{300, 40, 330, 40, 0, kRowLive}));
+  EXPECT_EQ(tb.lineTable[7], (LineRecord{300, 80, 330, 80, 0, kRowLive}));
+  EXPECT_EQ(std::tuple(CircleHasRelation(p, 0), CircleHasRelation(p, 1), CircleHasRelation(p, 2)),
+            std::tuple(1, 1, kNone));
+  EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p));
+  // Ends within 2 pixels of two different live units' ends, or nothing is stored.
+  const struct { Points segment; bool joins; } ends[] = {{{{42, 302}, {140, 330}}, true}, {{{43, 300}, {140, 330}}, false},
+                                                        {{{42, 303}, {140, 330}}, false}, {{{140, 330}, {78, 298}}, true},
+                                                        {{{40, 300}, {80, 300}}, false}};
+  for (const auto& c : ends) {
+    StartedProgram u;
+    TwoCircleUnitsAndASegment(u.program, c.segment);
+    EXPECT_EQ(u.program.tables.relationTable[0].state == kRowLive, c.joins) << c.segment[0].first;
+    EXPECT_EQ(testing::WithoutCrossHair(u.program), testing::FreshDrawing(u.program));
+  }
+  p.tables.unitTable[1].state = kRowDeleted;  // a deleted unit is not there to be joined
+  p.tables.unitTable[5] = {2003, 1301, 1000, kRowLive};  // nor one with a damaged reference
+  Clicks(p, {{40, 300}, {140, 330}});
+  C7_Click(p);
+  EXPECT_EQ(std::tuple(tb.relationTable[1].state, FindFreeRow(tb, kLineTable, kAllocate)), std::tuple(kRowUnused, 8));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace tova::testing {
 
@@ -40,7 +41,7 @@ void ScriptedShell::SetBackColour(Control control, Rgb colour) {
 }
 
 bool ScriptedShell::SaveFile(std::string_view path, std::string_view bytes) {
-  log_.push_back("save " + std::string(path));
+  log_.push_back("save " + std::string(path) + " " + std::to_string(std::hash<std::string_view>{}(bytes)));
   const std::filesystem::path target(path);
   std::error_code error;
   if (std::filesystem::is_directory(target, error)) return false;

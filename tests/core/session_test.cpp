@@ -1,11 +1,12 @@
 // Random user sessions: seeded sequences of every kind of event the window can deliver, with
-// random answers to every question, prompt and dialog, and the program's invariants checked
-// after each event. A failing seed names itself; keep it in kRegressionSeeds.
+// random answers to every question, prompt and dialog. The program's invariants are checked
+// after each event, and a digest of all the user could see after it (the controls' states and
+// texts, beeps, boxes, prompts, files saved, the drawing, the canvas and 3D view pixels, the
+// clipboard) is held against tests/golden/sessions.txt. A failing seed names itself; keep it in
+// kRegressionSeeds.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 #include "app/click_handlers.h"
@@ -13,6 +14,7 @@
 #include "app/startup.h"
 #include "app/window_layout.h"
 #include "canvas/canvas_input.h"
+#include "support/golden.h"
 #include "support/invariants.h"
 #include "support/test_program.h"
 #include "view3d/navigation.h"
@@ -29,7 +31,7 @@ constexpr unsigned kRegressionSeeds[] = {1006};
 
 class Session {
  public:
-  explicit Session(unsigned seed) : rng_(seed) {
+  explicit Session(unsigned seed) : seed_(seed), rng_(seed) {
     shell_.script.Improvise({
         [this] { return Pick(2) ? Answer::Ok : Answer::Cancel; },
         [this] { return std::string(kPaths[Pick(std::size(kPaths))]); },
@@ -40,8 +42,9 @@ class Session {
     });
   }
 
-  // Runs `events` events; the first broken invariant, with the event that broke it.
-  std::optional<std::string> Run(int events) {
+  // Runs `events` events; the first broken invariant, with the event that broke it. With
+  // `digests`, one line for each event: the seed, the event and the digest of what it showed.
+  std::optional<std::string> Run(int events, std::vector<std::string>* digests = nullptr) {
     Form_Load(program_);
     for (int n = 0; n < events && shell_.ended == 0; ++n) {
       const std::string what = Step();
@@ -49,6 +52,8 @@ class Session {
       if (auto broken = testing::BrokenInvariant(program_, shell_)) {
         return "event " + std::to_string(n) + " (" + what + "): " + *broken + "\nafter: " + trail_;
       }
+      if (digests) digests->push_back(std::to_string(seed_) + " " + std::to_string(n) + " " + what + " " +
+                                      testing::Hex(Digest(n % 8 == 7 || n + 1 == events), 8));
     }
     return std::nullopt;
   }
@@ -56,6 +61,27 @@ class Session {
  private:
   static constexpr const char* kPaths[] = {"", "a.KRT", "b.KRT", "no folder/c.KRT", ".",
                                            "Tova.ini", "missing.KRT"};
+
+  // What the user saw and heard since the last digest; the pixels only when asked, since they
+  // cost more than an event.
+  uint64_t Digest(bool pixels) {
+    std::string seen;
+    for (const std::string& line : shell_.log()) seen += line + "\n";
+    for (const auto& box : shell_.script.boxes()) seen += box.title + char('0' + int(box.buttons) * 2 + int(box.icon));
+    for (const auto& prompt : shell_.script.prompts()) seen += prompt.prompt + prompt.title + prompt.preset + "\n";
+    for (const std::string& field : shell_.script.openFields()) seen += field + "\n";
+    for (const std::string& page : shell_.helpPages) seen += page + "\n";
+    seen += std::to_string(shell_.ended);
+    shell_.ForgetCalls();
+    shell_.helpPages.clear();
+    const Tables& t = program_.tables;
+    uint64_t h = testing::Hash(std::string_view(reinterpret_cast<const char*>(&t), sizeof t), testing::Hash(seen));
+    if (!pixels) return h;
+    for (const Surface* s : {&program_.P, &program_.D}) {
+      h = testing::Hash(std::span(s->Bits(), static_cast<std::size_t>(s->Width() * s->Height())), h);
+    }
+    return testing::Hash(shell_.clipboard.pixels, h);
+  }
 
   std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
   double Coordinate(int max) { return std::uniform_real_distribution<double>(-5, max)(rng_); }
@@ -134,6 +160,7 @@ class Session {
     return true;
   }
 
+  unsigned seed_;
   std::mt19937 rng_;
   std::string trail_;
   ScriptedShell shell_;
@@ -145,10 +172,22 @@ int FromEnvironment(const char* name, int otherwise) {
   return v != nullptr ? std::atoi(v) : otherwise;
 }
 
+// A folder of its own for a session, holding the sample drawing as the start-up document.
+struct SessionFolder : testing::TempWorkingFolder {
+  SessionFolder() { Write("Tova.ini", testing::ReadAll(TOVA_SOURCE_DIR "/samples/Tova.ini")); }
+};
+
+TEST(RandomSessions, ShowWhatTheyShowedWhenTheGoldenFileWasWritten) {
+  std::vector<std::string> digests;
+  for (unsigned seed = 1; seed <= 60; ++seed) {
+    SessionFolder folder;
+    ASSERT_EQ(Session(seed).Run(300, &digests), std::nullopt) << "seed " << seed;
+  }
+  testing::ExpectGolden("sessions.txt", digests);
+}
+
 TEST(RandomSessions, InvariantsHoldAfterEveryEvent) {
-  testing::TempWorkingFolder folder;
-  std::ifstream sample(TOVA_SOURCE_DIR "/samples/Tova.ini", std::ios::binary);
-  folder.Write("Tova.ini", std::string(std::istreambuf_iterator<char>(sample), {}));
+  SessionFolder folder;
   // make soak: TOVA_SESSIONS=5000 TOVA_EVENTS=2000.
   const int sessions = FromEnvironment("TOVA_SESSIONS", 200);
   const int events = FromEnvironment("TOVA_EVENTS", 500);
