@@ -9,7 +9,7 @@
 #include "export/obj_export.h"
 #include "export/svg_export.h"
 #include "platform/silent_shell.h"
-#include "support/table_checks.h"
+#include "support/invariants.h"
 
 namespace tova::testing {
 namespace {

@@ -1,16 +1,16 @@
-// Drives the canvas as the pointer does: a move to a point, then the press there.
+// Drives the canvas as the pointer does, and looks at it.
 #pragma once
 
 #include <tuple>
 
-#include "app/program.h"
 #include "canvas/canvas_input.h"
 #include "canvas/cross_hair.h"
 #include "diagram/rendering.h"
-#include "support/scripted_shell.h"
+#include "support/test_program.h"
 
 namespace tova::testing {
 
+// A move to a point, then the press there.
 inline void Click(Program& p, double x, double y) {
   P_MouseMove(p, x, y);
   P_MouseDown(p, x, y);
@@ -18,8 +18,7 @@ inline void Click(Program& p, double x, double y) {
 
 // figureStage, firstViewStep, secondViewStep, pendingCommit.
 inline std::tuple<int, int, int, int> Stage(const Program& p) {
-  const CanvasVars& c = p.canvas;
-  return {c.figureStage, c.firstViewStep, c.secondViewStep, c.pendingCommit};
+  return {p.canvas.figureStage, p.canvas.firstViewStep, p.canvas.secondViewStep, p.canvas.pendingCommit};
 }
 
 // The canvas without the guide lines: they are drawn once more, in XOR, on a copy.
@@ -32,13 +31,12 @@ inline Image WithoutCrossHair(Program& p) {
 
 // What the canvas shows when the stored drawing is painted afresh on a cleared canvas.
 inline Image FreshDrawing(const Program& p) {
-  ScriptedShell shell;
-  Program fresh(shell);
-  fresh.tables = p.tables;
-  fresh.P.SetBackColour(p.P.BackColour());
-  fresh.P.Clear();
-  RedrawDiagram(fresh);
-  return fresh.P.Snapshot();
+  TestProgram fresh;
+  fresh.program.tables = p.tables;
+  fresh.program.P.SetBackColour(p.P.BackColour());
+  fresh.program.P.Clear();
+  RedrawDiagram(fresh.program);
+  return fresh.program.P.Snapshot();
 }
 
 }  // namespace tova::testing

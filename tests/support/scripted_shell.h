@@ -1,16 +1,60 @@
 // A shell for tests: remembers the state of every control, counts beeps, keeps a log of calls in
-// order, and answers dialogs from a DialogScript.
+// order, and answers questions, prompts and Open dialogs from queues that a test fills. A
+// question that the test did not expect fails the test, unless an improviser answers it.
 #pragma once
 
 #include <array>
+#include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/shell.h"
-#include "support/dialog_script.h"
 
 namespace tova::testing {
+
+struct ShownBox {
+  std::string text, title;
+  Buttons buttons;
+  Icon icon;
+};
+
+class DialogScript {
+ public:
+  void QueueAnswer(Answer answer) { answers_.push_back(answer); }
+  void QueuePrompt(std::string text) { prompts_.push_back(std::move(text)); }
+  void QueueOpen(std::optional<std::string> path) { opens_.push_back(std::move(path)); }
+  struct Improviser {
+    std::function<Answer()> answer;
+    std::function<std::string()> prompt;
+    std::function<std::optional<std::string>()> open;
+  };
+  void Improvise(Improviser improviser) { improviser_ = std::move(improviser); }
+
+  struct Prompt {
+    std::string prompt, title, preset;
+  };
+  const std::vector<ShownBox>& boxes() const { return boxes_; }
+  const std::vector<Prompt>& prompts() const { return promptsShown_; }
+  const std::vector<std::string>& openFields() const { return openFields_; }
+  // True when every queued answer was used.
+  bool Exhausted() const { return answers_.empty() && prompts_.empty() && opens_.empty(); }
+
+ private:
+  friend class ScriptedShell;
+  // The next answer from a queue, else the improviser's, else a failure and `otherwise`.
+  template <typename T>
+  T Next(std::deque<T>& queue, const std::function<T()> Improviser::*improvise, const char* what, T otherwise);
+
+  std::optional<Improviser> improviser_;
+  std::deque<Answer> answers_;
+  std::deque<std::string> prompts_;
+  std::deque<std::optional<std::string>> opens_;
+  std::vector<ShownBox> boxes_;
+  std::vector<Prompt> promptsShown_;
+  std::vector<std::string> openFields_;
+};
 
 class ScriptedShell : public Shell {
  public:
@@ -20,16 +64,10 @@ class ScriptedShell : public Shell {
   int16_t Value(Control control) const override { return values_[Index(control)]; }
   void SetValue(Control control, int16_t value) override;
   void Beep() override;
-  void Present(Control control, int) override { ++presents[static_cast<std::size_t>(control)]; }
-  tova::Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons,
-                          Icon icon) override;
-  std::string PromptText(std::string_view prompt, std::string_view title,
-                         std::string_view preset) override {
-    return script.PromptText(prompt, title, preset);
-  }
-  std::optional<std::string> OpenFileDialog(std::string_view fileNameField) override {
-    return script.OpenFileDialog(fileNameField);
-  }
+  void Present(Control, int) override {}
+  Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override;
+  std::string PromptText(std::string_view prompt, std::string_view title, std::string_view preset) override;
+  std::optional<std::string> OpenFileDialog(std::string_view fileNameField) override;
   void ClearClipboard() override { clipboard = Image{}; }
   void PutClipboardPicture(const Image& picture) override { clipboard = picture; }
   Image ClipboardPicture() override { return clipboard; }
@@ -45,18 +83,12 @@ class ScriptedShell : public Shell {
   std::optional<bool> visible(Control c) const { return visible_[Index(c)]; }
   const std::string& text(Control c) const { return texts_[Index(c)]; }
   int beeps() const { return beeps_; }
-  // "beep", "enable C0 1", "show D 0", "text Text3  0", "value Check1 1", "box <text>".
+  // "beep", "enable C0 1", "show D 0", "text Text3  0", "value Check1 1", "box <text>", ...
   const std::vector<std::string>& log() const { return log_; }
-  void ClearLog() { log_.clear(); }
-  // Forgets the beeps, the log and the boxes shown so far.
-  void ForgetCalls() {
-    beeps_ = 0;
-    log_.clear();
-    script.ForgetShown();
-  }
+  // Forgets the beeps, the log, and the boxes, prompts and dialogs shown so far.
+  void ForgetCalls();
 
   DialogScript script;
-  std::array<int, kControlCount> presents{};
   std::array<std::optional<Rgb>, kControlCount> backColours{};
   int ended = 0;
   Image clipboard;
@@ -64,6 +96,7 @@ class ScriptedShell : public Shell {
 
  private:
   static std::size_t Index(Control c) { return static_cast<std::size_t>(c); }
+  void Log(const std::string& what, Control c, const std::string& value);
 
   std::array<std::optional<bool>, kControlCount> enabled_{};
   std::array<std::optional<bool>, kControlCount> visible_{};

@@ -2,9 +2,9 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "app/startup.h"
-#include <random>
 
 namespace tova::testing {
 
@@ -20,8 +20,7 @@ StartedProgram::StartedProgram() {
 }
 
 TempWorkingFolder::TempWorkingFolder() : previous_(std::filesystem::current_path()) {
-  std::random_device seed;
-  path_ = std::filesystem::temp_directory_path() / ("tova-test-" + std::to_string(seed()));
+  path_ = std::filesystem::temp_directory_path() / ("tova-test-" + std::to_string(std::random_device{}()));
   std::filesystem::create_directories(path_);
   std::filesystem::current_path(path_);
 }
@@ -33,8 +32,7 @@ TempWorkingFolder::~TempWorkingFolder() {
 }
 
 void TempWorkingFolder::Write(const std::string& name, const std::string& text) const {
-  std::ofstream out(path_ / name, std::ios::binary);
-  out << text;
+  std::ofstream(path_ / name, std::ios::binary) << text;
 }
 
 }  // namespace tova::testing

@@ -36,8 +36,7 @@ class TempWorkingFolder {
   void Write(const std::string& name, const std::string& text) const;
 
  private:
-  std::filesystem::path previous_;
-  std::filesystem::path path_;
+  std::filesystem::path previous_, path_;
 };
 
 }  // namespace tova::testing
