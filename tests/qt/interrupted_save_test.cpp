@@ -14,16 +14,19 @@
 namespace tova {
 namespace {
 
-TEST(QtShellSaveFile, ReplacesTheFileWholeOrKeepsTheOldOneWholeWhereverAWriteErrorOrACrashCutsIn) {
-  testing::TempWorkingFolder folder;
-  const std::string old = testing::ReadAll(TOVA_SOURCE_DIR "/samples/Tova.ini");
-  const std::string newer(6500, '7');  // about the size of a document with every table full
-  folder.Write("drawing.KRT", old);
-  const auto onlyTheOldFile = [&] {
+struct InterruptedSave : ::testing::Test {
+  void SetUp() override { folder.Write("drawing.KRT", old); }
+  bool OnlyTheOldFile() const {
     return testing::ReadAll("drawing.KRT") == old &&
            std::ranges::distance(std::filesystem::directory_iterator(folder.path())) == 1;
-  };
+  }
+  testing::TempWorkingFolder folder;
+  const std::string old = testing::ReadAll(TOVA_SOURCE_DIR "/samples/Tova.ini");
+  const std::string newer = std::string(6500, '7');  // about the size of a document with every table full
   QtShell shell;
+};
+
+TEST_F(InterruptedSave, AWriteErrorAtAnyByteKeepsTheOldFileWhole) {
   std::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead of ending us
   rlimit unlimited{};
   getrlimit(RLIMIT_FSIZE, &unlimited);
@@ -34,27 +37,33 @@ TEST(QtShellSaveFile, ReplacesTheFileWholeOrKeepsTheOldOneWholeWhereverAWriteErr
     const bool saved = shell.SaveFile("drawing.KRT", newer);
     setrlimit(RLIMIT_FSIZE, &unlimited);
     ASSERT_FALSE(saved) << "at byte " << limit;
-    ASSERT_TRUE(onlyTheOldFile()) << "write error at byte " << limit;
+    ASSERT_TRUE(OnlyTheOldFile()) << "write error at byte " << limit;
+  }
+  std::filesystem::create_directory("folder.KRT");
+  EXPECT_FALSE(shell.SaveFile("folder.KRT", newer));
+  std::filesystem::remove("folder.KRT");
+  EXPECT_FALSE(shell.SaveFile("missing/new.KRT", newer));
+  EXPECT_TRUE(OnlyTheOldFile());
+  EXPECT_TRUE(shell.SaveFile("drawing.KRT", newer));
+  EXPECT_EQ(testing::ReadAll("drawing.KRT"), newer);
+}
 
+TEST_F(InterruptedSave, ACrashAtAnyByteKeepsTheOldFileWhole) {
+  for (rlim_t limit = 0; limit < newer.size(); ++limit) {
     const pid_t child = fork();
     if (child == 0) {  // going past the limit ends the child as a crash would
       std::signal(SIGXFSZ, SIG_DFL);
+      rlimit cut{};
+      getrlimit(RLIMIT_FSIZE, &cut);
+      cut.rlim_cur = limit;
       setrlimit(RLIMIT_FSIZE, &cut);
       _exit(shell.SaveFile("drawing.KRT", newer) ? 0 : 1);
     }
     int status = 0;
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status) || WEXITSTATUS(status) == 1) << "at byte " << limit;
-    ASSERT_TRUE(onlyTheOldFile()) << "crash at byte " << limit;
+    ASSERT_TRUE(OnlyTheOldFile()) << "crash at byte " << limit;
   }
-  std::filesystem::create_directory("folder.KRT");
-  EXPECT_FALSE(shell.SaveFile("folder.KRT", newer));
-  std::filesystem::remove("folder.KRT");
-  EXPECT_FALSE(shell.SaveFile("missing/new.KRT", newer));
-  EXPECT_TRUE(onlyTheOldFile());
-
-  EXPECT_TRUE(shell.SaveFile("drawing.KRT", newer));
-  EXPECT_EQ(testing::ReadAll("drawing.KRT"), newer);
 }
 
 }  // namespace
