@@ -189,7 +189,7 @@ TEST(RandomSessions, ShowWhatTheyShowedWhenTheGoldenFileWasWritten) {
 TEST(RandomSessions, InvariantsHoldAfterEveryEvent) {
   SessionFolder folder;
   // make soak: TOVA_SESSIONS=5000 TOVA_EVENTS=2000.
-  const int sessions = FromEnvironment("TOVA_SESSIONS", 200);
+  const int sessions = FromEnvironment("TOVA_SESSIONS", 150);
   const int events = FromEnvironment("TOVA_EVENTS", 500);
   for (unsigned seed : kRegressionSeeds) {
     EXPECT_EQ(Session(seed).Run(events), std::nullopt) << "regression seed " << seed;
