@@ -1,282 +1,259 @@
+// The drawing surface, the 3D view drawn on it, and tova-export's files and pictures of that view.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
+#include <array>
+#include <filesystem>
+#include <functional>
 #include <random>
+#include <sstream>
 
 #include "app/click_handlers.h"
+#include "document/document_format.h"
+#include "export/export_command.h"
+#include "export/png_image.h"
+#include "support/golden.h"
+#include "support/test_program.h"
 #include "view3d/navigation.h"
 #include "view3d/projection.h"
 #include "view3d/redraw.h"
 #include "view3d/view_attributes.h"
-#include "support/test_program.h"
 
 namespace tova {
 namespace {
 
-using testing::StartedProgram;
+using testing::ReadAll;
+using Draw = std::function<void(Surface&)>;
+constexpr PenStyle kSolid = PenStyle::Solid, kDotted = PenStyle::Dotted;
 
-// A line unit whose front-view segment runs (30, 40)-(120, 90) and top-view segment
-// (30, 250)-(120, 330); a full circle unit in the front view at (150, 100), radius 40, depth
-// from a side-view line at x = 300; and an arc unit from 300 to 60 degrees like it.
-void FillModel(Tables& t) {
-  t.lineTable[0] = {30, 40, 120, 90, 0, kRowLive};
-  t.lineTable[1] = {30, 250, 120, 330, 0, kRowLive};
-  t.lineTable[2] = {250, 40, 330, 90, 0, kRowLive};
-  t.lineTable[3] = {300, 60, 300, 140, 0, kRowLive};
-  t.lineTable[4] = {110, 300, 190, 300, 0, kRowLive};
-  t.circleTable[0] = {150, 100, 40, 0, 359, 0, kRowLive};
-  t.circleTable[1] = {150, 100, 40, 300, 60, 0, kRowLive};
-  t.unitTable[0] = {1000, 1001, 1002, kRowLive};
-  t.unitTable[1] = {2000, 1003, 1004, kRowLive};
-  t.unitTable[2] = {2001, 1003, 1004, kRowLive};
+Draw LineOf(int x1, int y1, int x2, int y2) { return [=](Surface& s) { s.Line(x1, y1, x2, y2); }; }
+Draw CircleOf(int x, int y, int r) { return [=](Surface& s) { s.Circle(x, y, r, s.ForeColour()); }; }
+Draw ArcOf(int x, int y, int r, int from, int to) {  // degrees, made radians with the program's rounded pi
+  const auto rad = [](int d) { return static_cast<float>(d * 3.14159 / 180); };
+  return [=](Surface& s) { s.Arc(x, y, r, rad(from), rad(to), s.ForeColour()); };
 }
 
-// Front-on: no tilt, no turn, one model unit a pixel, centred on the origin.
-void FaceOn(Program& p) {
-  p.view = {};
-  p.view.viewSize = 10;
-  BuildViewMatrix(p);
+Surface Drawn(const Draw& draw, int width, PenStyle style, int16_t mode = kCopyPen, int side = 121) {
+  Surface s(side, side, 0, 0xFFFFFF, mode);
+  s.SetDrawWidth(width);
+  s.SetDrawStyle(style);
+  s.TakeDirtyRect();
+  draw(s);
+  return s;
 }
 
-int64_t Shapes(Program& p, void (*draw)(Program&, int16_t), int16_t row) {
-  const int64_t before = p.D.ShapesDrawn();
-  draw(p, row);
-  return p.D.ShapesDrawn() - before;
-}
-
-TEST(Projection, MatchesTheTurnAndTiltWorkedOutIndependently) {
-  StartedProgram t;
-  Program& p = t.program;
-  std::mt19937 rng(3);
-  std::uniform_int_distribution<int> coord(-200, 250), angle(-400, 400), size(1, 50);
-  int checked = 0;
-  for (int n = 0; n < 2000; ++n) {
-    p.view.viewTilt = static_cast<int16_t>(angle(rng));
-    p.view.viewTurn = static_cast<int16_t>(angle(rng));
-    p.view.viewSize = static_cast<int16_t>(size(rng));
-    p.view.viewCentre = static_cast<int16_t>(n % 201);
-    BuildViewMatrix(p);
-    const ModelPoint m{static_cast<int16_t>(coord(rng)), static_cast<int16_t>(coord(rng)),
-                       static_cast<int16_t>(coord(rng))};
-    const double a = p.view.viewTilt * std::numbers::pi / 180, b = p.view.viewTurn * std::numbers::pi / 180;
-    const double s = p.view.viewSize / 10.0, c = p.view.viewCentre;
-    const double x = m.x - c, y = m.y - c, z = m.z - c;
-    const double sx = 215 - (x * std::cos(b) - y * std::sin(b)) * s;
-    const double sy = 215 - (z * std::cos(a) - (x * std::sin(b) + y * std::cos(b)) * std::sin(a)) * s;
-    // Points that lie within a hair of half a pixel may round either way.
-    if (std::fabs(sx - std::floor(sx) - 0.5) < 0.02 || std::fabs(sy - std::floor(sy) - 0.5) < 0.02) continue;
-    EXPECT_EQ(ProjectPoint(p, m), (ScreenPoint{static_cast<int16_t>(std::lround(sx)),
-                                               static_cast<int16_t>(std::lround(sy))}))
-        << "tilt " << p.view.viewTilt << " turn " << p.view.viewTurn << " size " << p.view.viewSize;
-    ++checked;
+TEST(Surface, EveryRasterModeCombinesPenAndPixelAsItsNameSays) {
+  const uint32_t pen = 0x0FCCCC, px = 0x3CAAAA;  // a different low byte for every mode
+  const uint32_t want[] = {0, ~(pen | px), ~pen & px, ~pen, pen & ~px, ~px, pen ^ px, ~(pen & px),
+                           pen & px, ~(pen ^ px), px, ~pen | px, pen, pen | ~px, pen | px, ~0u};
+  for (int16_t mode : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 0, 17, -1}) {
+    Surface s(8, 8, px, pen, kXorPen);
+    s.SetDrawMode(mode);  // numbers that are no mode leave XOR
+    s.Line(3, 4, 3, 4);
+    const uint32_t drawn = 0xFF000000u | (want[mode >= 1 && mode <= 16 ? mode - 1 : 6] & 0xFFFFFF);
+    EXPECT_EQ(std::pair(s.Bits()[35], s.Pixel(2, 4)), std::pair(drawn, px)) << mode;
   }
-  EXPECT_GT(checked, 1800);
-  // Far out of the picture, the projection stops at the 16-bit range.
-  p.view.viewSize = 50;
-  p.view.viewCentre = 0;
-  EXPECT_EQ(ProjectPoint(p, {-32768, -32768, -32768}).x, 32767);
 }
 
-TEST(RedrawView, ALineUnitFaceOnLiesOnItsFrontViewAndFromAboveOnItsTopView) {
-  for (int16_t tilt : {0, 90}) {
-    StartedProgram t;
-    Program& p = t.program;
-    FillModel(p.tables);
-    p.tables.unitTable[1].state = p.tables.unitTable[2].state = kRowDeleted;
-    FaceOn(p);
-    p.view.viewTilt = tilt;
+// Pictures in tests/golden/surface.txt, drawn in XOR so that a pixel drawn twice would show as a hole.
+TEST(Surface, LinesCirclesAndArcsWithEachPenPixelForPixel) {
+  const Surface::Segment vee[] = {{1, 9, 7, 4}, {7, 4, 13, 9}};
+  const std::pair<std::string, Draw> kShapes[] = {
+      {"line (0, 0)-(13, 4)", LineOf(0, 0, 13, 4)}, {"line (12, 9)-(8, 0)", LineOf(12, 9, 8, 0)},
+      {"lines meeting at (7, 4), drawn as one shape", [&](Surface& s) { s.Lines(vee, s.ForeColour()); }},
+      {"dot (3, 3)", LineOf(3, 3, 3, 3)}, {"circle radius 1", CircleOf(7, 4, 1)},
+      {"circle radius 4", CircleOf(7, 4, 4)}, {"arc from 270 to 90", ArcOf(7, 4, 4, 270, 90)},
+      {"arc from 90 to 90", ArcOf(7, 4, 4, 90, 90)}, {"arc from 200 to -90", ArcOf(7, 4, 4, 200, -90)}};
+  std::vector<std::string> lines{"each with a thin, a wide, a dotted and a wide dotted pen"};
+  for (const auto& [name, draw] : kShapes) {
+    lines.push_back(name);
+    const Surface pens[] = {Drawn(draw, 1, kSolid, kXorPen, 15), Drawn(draw, 2, kSolid, kXorPen, 15),
+                            Drawn(draw, 1, kDotted, kXorPen, 15), Drawn(draw, 2, kDotted, kXorPen, 15)};
+    for (int y = 0; y < 10; ++y) {
+      std::string row;
+      for (const Surface& s : pens)
+        for (int x = 0; x <= 15; ++x) row += x == 15 ? ' ' : s.Pixel(x, y) ? '#' : '.';
+      lines.push_back(row);
+    }
+  }
+  testing::ExpectGolden("surface.txt", lines);
+}
+
+TEST(Surface, ArcsLieOnTheirCirclesAndEachPixelOfAShapeChangesOnceSoXorTwiceRestores) {
+  std::mt19937 rng(20240611);
+  const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  for (int n = 0; n < 1500; ++n) {  // from one dot to larger than the surface, anywhere near it
+    const int x = pick(-20, 140), y = pick(-20, 140), r = pick(0, 3) ? pick(0, 8) : pick(9, 200);
+    const int dx = pick(-r, r), dy = pick(-r, r), a = pick(-400, 800), b = pick(0, 7) ? pick(-400, 800) : a;
+    const Draw shapes[] = {LineOf(x, y, x + dx, y + dy), CircleOf(x, y, r), ArcOf(x, y, r, a, b)};
+    const int width = 1 + n / 3 % 2, kind = n % 3;
+    const PenStyle style = n / 6 % 2 ? kDotted : kSolid;
+    Surface s = Drawn(shapes[kind], width, style, kXorPen);
+    const PixelRect box = s.TakeDirtyRect();
+    const Surface copy = Drawn(shapes[kind], width, style), circle = Drawn(shapes[1], width, style);
+    EXPECT_EQ(s.Snapshot(), copy.Snapshot()) << n;  // in XOR, no pixel of a shape is drawn twice
+    int wrong = 0;  // pixels changed outside the part said to change, or off an arc's circle
+    for (int i = 0; i < 121 * 121; ++i) {
+      const int px = i % 121, py = i / 121;
+      wrong += copy.Pixel(px, py) && (px < box.left || px >= box.right || py < box.top || py >= box.bottom ||
+                                      (kind == 2 && !circle.Pixel(px, py)));
+    }
+    EXPECT_EQ(wrong, 0) << n;
+    shapes[kind](s);
+    ASSERT_EQ(s.Snapshot(), Surface(121, 121, 0, 0, kCopyPen).Snapshot()) << n;
+  }
+}
+
+struct View3D : ::testing::Test, testing::StartedProgram {
+  Program& p = program;
+  View3D() {  // a line unit: front-view segment (30, 40)-(120, 90), top-view one (30, 250)-(120, 330)
+    p.tables.lineTable[0] = {30, 40, 120, 90, 0, kRowLive};
+    p.tables.lineTable[1] = {30, 250, 120, 330, 0, kRowLive};
+    p.tables.unitTable[0] = {LineRef(0), LineRef(1), LineRef(1), kRowLive};
+  }
+  int Shapes(const std::function<void()>& act) {  // how many shapes it draws in the view
+    const int64_t before = p.D.ShapesDrawn();
+    return act(), static_cast<int>(p.D.ShapesDrawn() - before);
+  }
+};
+
+TEST_F(View3D, ProjectsAsWorkedOutByHandALineUnitFaceOnLandsOnItsViewAndCirclesAreChainsOf15Degrees) {
+  const struct { int16_t tilt, turn, size, centre; ModelPoint m; ScreenPoint want; } kProjections[] = {
+      {0, 0, 10, 0, {100, 50, 30}, {115, 185}}, {90, 0, 10, 0, {100, 50, 30}, {115, 265}},
+      {0, 90, 10, 0, {100, 50, 30}, {265, 185}}, {30, 60, 14, 100, {40, -70, 180}, {51, 22}},
+      {-20, 200, 25, 50, {-150, 120, -60}, {-315, 471}}, {0, 0, 50, 0, {-32768, 0, 32767}, {32767, -32768}}};
+  for (const auto& c : kProjections) {
+    p.view = {.viewTilt = c.tilt, .viewTurn = c.turn, .viewSize = c.size, .viewCentre = c.centre};
+    BuildViewMatrix(p);
+    EXPECT_EQ(ProjectPoint(p, c.m), c.want) << "tilt " << c.tilt << " turn " << c.turn;
+  }
+  Tables& tb = p.tables;
+  for (int16_t tilt : {90, 0}) {  // from above on the top view, face on on the front view
+    p.view = {.viewTilt = tilt, .viewSize = 10};
     RedrawView(p);
     Surface expected(kViewWidth, kViewHeight, kViewBackColour, kViewForeColour, kCopyPen);
-    const LineRecord& l = p.tables.lineTable[tilt == 0 ? 0 : 1];
-    expected.Line(l.x1, l.y1, l.x2, l.y2);
+    expected.Line(tb.lineTable[tilt / 90].x1, tb.lineTable[tilt / 90].y1, tb.lineTable[tilt / 90].x2,
+                  tb.lineTable[tilt / 90].y2);
     EXPECT_EQ(p.D.Snapshot(), expected.Snapshot()) << "tilt " << tilt;
   }
-}
-
-TEST(RedrawView, CirclesAreChainsOf15DegreesAndRelationsLinesEvery30) {
-  StartedProgram t;
-  Program& p = t.program;
-  FillModel(p.tables);
-  FaceOn(p);
-  EXPECT_EQ(Shapes(p, DrawCircleUnit, 1), 25);  // 0-0, 0-15, ..., 330-345, 345-359
-  EXPECT_EQ(Shapes(p, DrawCircleUnit, 2), 10);  // 300-300, 300-315, ..., 405-420, 420-420
-  // Face on, the arc from 300 through 360 to 420 degrees is the circle's right-hand part.
-  p.D.Clear();
-  DrawCircleUnit(p, 2);
-  EXPECT_EQ(p.D.Pixel(190, 100), kViewForeColour);
-  EXPECT_EQ(p.D.Pixel(110, 100), kViewBackColour);
-
-  Tables& tb = p.tables;
-  tb.relationTable[0] = {0, 0, 0, 0, 0, 0, 3, 3, kRowLive};
-  EXPECT_EQ(Shapes(p, DrawRelationSurface, 0), 12);  // two full circles: 0, 30, ..., 330
+  tb.lineTable[2] = {300, 60, 300, 140, 0, kRowLive};  // the depth, from the side view
+  tb.circleTable[0] = {150, 100, 40, 300, 60, 0, kRowLive};
+  tb.circleTable[1] = {150, 100, 40, 0, 359, 0, kRowLive};
   tb.circleTable[2] = {150, 100, 40, 0, 90, 0, kRowLive};
-  tb.relationTable[1] = {0, 0, 0, 0, 1, 2, 3, 3, kRowLive};
-  EXPECT_EQ(Shapes(p, DrawRelationSurface, 1), 3);  // 360, 390 and 420, in the second pass
-  // Damaged references draw nothing.
-  tb.relationTable[2] = {0, 0, 0, 0, 1, 21, 3, 3, kRowLive};
-  tb.unitTable[3] = {2000, 1301, 1004, kRowLive};
-  EXPECT_EQ(Shapes(p, DrawRelationSurface, 2), 0);
-  EXPECT_EQ(Shapes(p, DrawCircleUnit, 3), 0);
-  EXPECT_EQ(Shapes(p, DrawLineUnit, 3), 0);
+  for (int16_t i : {1, 2}) tb.unitTable[i] = {CircleRef(i - 1), LineRef(2), LineRef(2), kRowLive};
+  EXPECT_EQ(Shapes([&] { DrawCircleUnit(p, 1); }), 10);  // 300-300, 300-315, ..., 405-420, 420-420
+  EXPECT_EQ(std::pair(p.D.Pixel(190, 100), p.D.Pixel(110, 100)), std::pair(kViewForeColour, kViewBackColour));
+  EXPECT_EQ(Shapes([&] { DrawCircleUnit(p, 2); }), 25);  // 0-0, 0-15, ..., 330-345, 345-359
+  for (auto [from, to, lines] : {std::array<int16_t, 3>{1, 1, 12}, {0, 0, 5}, {0, 2, 3}, {2, 0, 3}}) {
+    tb.relationTable[0] = {0, 0, 0, 0, from, to, 2, 2, kRowLive};  // lines every 30 degrees on both circles
+    EXPECT_EQ(Shapes([&] { DrawRelationSurface(p, 0); }), lines) << from << " to " << to;
+  }
 }
 
-TEST(RedrawView, PlayClsAndColDecideHowARedrawDraws) {
-  StartedProgram t;
-  Program& p = t.program;
-  FillModel(p.tables);
-  C9_Click(p);  // CLS and PLAY ticked by start-up
-  t.shell.SetValue(Control::Check3, 1);
-  for (int expected : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0, 1}) {
-    RedrawView(p);
-    EXPECT_EQ(p.D.ForeColour(), ColourNumber(expected));
+TEST_F(View3D, ButtonsGoBarsAndThePointerTurnAndShiftItThenRasterModesLineStylesAndTheClipboard) {
+  p.canvas.markX = p.canvas.markY = 20;
+  const auto bar = [&](Control c, int16_t v, void (*change)(Program&)) { shell.SetValue(c, v), change(p); };
+  const std::pair<std::function<void()>, std::array<int, 9>> kSteps[] = {
+      // tilt, turn, size, centre, last direction, turning, shift x and y, and shapes drawn
+      {[&] { C9_Click(p); }, {45, 45, 14, 100, 0, 1, 0, 0, 1}},
+      {[&] { D_MouseMove(p, 100, 50); }, {53, 53, 14, 100, 0, 1, 0, 0, 1}},  // one step however far
+      {[&] { D_MouseMove(p, 100, 50); }, {53, 53, 14, 100, 0, 1, 0, 0, 1}},
+      {[&] { D_MouseMove(p, 90, 40); }, {45, 45, 14, 100, 0, 1, 0, 0, 1}},
+      {[&] { D_MouseDown(p, 260, 190), D_MouseMove(p, 9, 9); }, {45, 45, 14, 100, 0, 0, 0, 0, 0}},  // stops
+      {[&] { D_MouseDown(p, 300, 200); }, {45, 45, 14, 100, 0, 1, 210, 160, 1}},  // from the last position
+      {[&] { D_MouseDown(p, 0, 0), D_MouseDown(p, 175, 45); }, {45, 45, 14, 100, 0, 1, 85, 5, 1}},
+      {[&] { a5_Click(p); }, {45, 293, 14, 100, 0, 1, 85, 5, 31}},  // "GO": 31 steps the last way
+      {[&] { FindClickHandler("a1")->operator()(p); }, {37, 285, 14, 100, 5, 1, 85, 5, 1}},
+      {[&] { bar(Control::cdd, 1, cdd_Change), StepView(p, 2); }, {38, 285, 14, 100, 2, 1, 85, 5, 1}},
+      {[&] { bar(Control::cqq, 150, cqq_Change); }, {38, 285, 14, 150, 2, 1, 85, 5, 0}},
+      {[&] { bar(Control::cpp, 30, cpp_Change); }, {38, 285, 30, 150, 2, 1, 85, 5, 1}},
+      {[&] { C16_Click(p), C9_Click(p); }, {45, 45, 30, 150, 2, 1, 0, 0, 1}},
+  };
+  for (const auto& [act, want] : kSteps) {
+    const int shapes = Shapes(act);
+    const ViewVars& v = p.view;
+    EXPECT_EQ((std::array<int, 9>{v.viewTilt, v.viewTurn, v.viewSize, v.viewCentre, v.lastDirection,
+                                  v.trackOn, v.panX, v.panY, shapes}), want) << &act - &kSteps[0].first;
   }
-  t.shell.SetValue(Control::Check2, 0);  // PLAY clear: nothing at all
-  const Image shown = p.D.Snapshot();
-  RedrawView(p);
-  SetViewBackColour(p, 4);
-  EXPECT_EQ(p.D.ForeColour(), ColourNumber(1));
-  EXPECT_EQ(p.D.Pixel(200, 200), ColourNumber(4));  // cleared to the new colour, no lines
-  EXPECT_NE(p.D.Snapshot(), shown);
-
-  // CLS clear: the next view is drawn over the last.
-  t.shell.SetValue(Control::Check2, 1);
-  t.shell.SetValue(Control::Check1, 0);
-  t.shell.SetValue(Control::Check3, 0);
-  StepView(p, 0);
-  const Image one = p.D.Snapshot();
-  StepView(p, 0);
-  const Image two = p.D.Snapshot();
-  int kept = 0;  // lines of the first view still there
-  for (std::size_t i = 0; i < one.pixels.size(); ++i) {
-    kept += (one.pixels[i] & 0xFFFFFF) != ColourNumber(4) && two.pixels[i] == one.pixels[i];
-  }
-  EXPECT_GT(kept, 100);
-}
-
-TEST(Navigation, MakeAndLeave3D) {
-  StartedProgram t;
-  Program& p = t.program;
-  C9_Click(p);
-  EXPECT_EQ(t.shell.visible(Control::D), true);
-  for (Control c : {Control::C0, Control::C9, Control::C10, Control::Mfile, Control::pbk}) {
-    EXPECT_EQ(t.shell.enabled(c), false) << ControlName(c);
-  }
-  for (Control c : {Control::C12, Control::C16, Control::cpp, Control::a1, Control::a5}) {
-    EXPECT_EQ(t.shell.enabled(c), true) << ControlName(c);
-  }
-  EXPECT_EQ(t.shell.beeps(), 0);
   C16_Click(p);
-  EXPECT_EQ(t.shell.visible(Control::D), false);
-  EXPECT_EQ(t.shell.enabled(Control::C9), true);
-  EXPECT_EQ(t.shell.enabled(Control::pbk), true);
-  EXPECT_EQ(t.shell.enabled(Control::C16), false);
-  EXPECT_EQ(t.shell.enabled(Control::cpp), false);
-  EXPECT_EQ(t.shell.beeps(), 2);
-  EXPECT_EQ(p.canvas.markX, kNone);
-}
-
-TEST(Navigation, DirectionsGoAndTheBars) {
-  StartedProgram t;
-  Program& p = t.program;
-  C9_Click(p);
-  a5_Click(p);  // no direction used yet: "R", 31 times
-  EXPECT_EQ(p.view.viewTurn, 45 + 31 * 8);
-  EXPECT_EQ(p.view.viewTilt, 45);
-  EXPECT_EQ(t.shell.presents[static_cast<std::size_t>(Control::D)], 31);
-  FindClickHandler("a1")->operator()(p);  // up-left: tilt and turn back a step
-  EXPECT_EQ(std::tuple(p.view.viewTilt, p.view.viewTurn, p.view.lastDirection),
-            std::tuple(45 - 8, 293 - 8, 5));
-  t.shell.SetValue(Control::cdd, 1);
-  cdd_Change(p);
-  FindClickHandler("C15")->operator()(p);  // "D"
-  EXPECT_EQ(p.view.viewTilt, 38);
-  t.shell.SetValue(Control::cqq, 150);
-  const Image before = p.D.Snapshot();
-  cqq_Change(p);
-  EXPECT_EQ(p.view.viewCentre, 150);
-  EXPECT_EQ(p.D.Snapshot(), before);  // the centre waits for the next redraw
-  t.shell.SetValue(Control::cpp, 30);
-  cpp_Change(p);
-  EXPECT_EQ(p.view.viewSize, 30);
-  // Steps that would carry an angle past the 16-bit range take a whole turn off instead.
-  p.view.viewTurn = 32760;
-  t.shell.SetValue(Control::cdd, 35);
-  cdd_Change(p);
-  StepView(p, 0);
-  EXPECT_EQ(p.view.viewTurn, 32760 + 35 - 360);
-}
-
-TEST(Navigation, ThePointerTurnsAndClicksShift) {
-  StartedProgram t;
-  Program& p = t.program;
-  C9_Click(p);
-  D_MouseMove(p, 100, 50);
-  EXPECT_EQ(std::tuple(p.view.viewTurn, p.view.viewTilt), std::tuple(53, 53));
-  D_MouseMove(p, 180, 50);  // across only: the turn, one step however far
-  EXPECT_EQ(std::tuple(p.view.viewTurn, p.view.viewTilt), std::tuple(61, 53));
-  D_MouseMove(p, 180, 50);
-  EXPECT_EQ(std::tuple(p.view.viewTurn, p.view.viewTilt), std::tuple(61, 53));
-  D_MouseMove(p, 250, 180);
-  const int beeps = t.shell.beeps();
-  const Image shown = p.D.Snapshot();
-  D_MouseDown(p, 260, 190);  // stops turning, no redraw, no shift
-  EXPECT_EQ(p.view.trackOn, 0);
-  EXPECT_EQ(p.D.Snapshot(), shown);
-  D_MouseMove(p, 10, 10);
-  EXPECT_EQ(p.view.viewTurn, 69);
-  D_MouseDown(p, 300, 200);
-  EXPECT_EQ(std::tuple(p.view.trackOn, p.view.panX, p.view.panY), std::tuple(1, 50, 20));
-  EXPECT_EQ(t.shell.beeps(), beeps + 2);
-}
-
-TEST(ViewAttributes, RasterModesAndLineStyles) {
-  StartedProgram t;
-  Program& p = t.program;
-  FillModel(p.tables);
-  const std::pair<const char*, int16_t> modes[] = {{"not", 4},  {"xor", 7},    {"and", 11},
-                                                   {"ncopy", 5}, {"Mask", 5},  {"nmask", 7},
-                                                   {"nb", 1},    {"whitn", 16}, {"scopy", 13}};
-  for (auto [item, mode] : modes) {
-    FindClickHandler(item)->operator()(p);
-    EXPECT_EQ(p.D.DrawMode(), mode) << item;
-  }
-  C9_Click(p);
-  t.shell.SetValue(Control::Check1, 0);
-  // In XOR, choosing the same line style twice draws the model and takes it off again.
-  FindClickHandler("xor")->operator()(p);
-  const Image before = p.D.Snapshot();
-  FindClickHandler("thickl")->operator()(p);
-  EXPECT_EQ(p.D.DrawWidth(), 2);
-  EXPECT_NE(p.D.Snapshot(), before);
-  FindClickHandler("thickl")->operator()(p);
-  EXPECT_EQ(p.D.Snapshot(), before);
-  // "And" leaves every pixel as it is.
-  FindClickHandler("and")->operator()(p);
-  FindClickHandler("emptyl")->operator()(p);
-  EXPECT_EQ(p.D.Snapshot(), before);
-}
-
-TEST(ViewAttributes, TheClipboard) {
-  StartedProgram t;
-  Program& p = t.program;
-  FillModel(p.tables);
-  paste_Click(p);  // nothing on the clipboard: nothing changes
-  EXPECT_TRUE(p.D.Picture().Empty());
-  const Image picture{3, 2, {0xFF112233u, 0xFF445566u, 0xFF778899u, 0xFFAABBCCu, 0xFFDDEEFFu, 0xFF000001u}};
-  t.shell.clipboard = picture;
+  EXPECT_EQ(std::pair(p.canvas.markX, p.canvas.markY), std::pair(kNone, kNone));
+  const auto click = [&](const char* item) { return FindClickHandler(item)->operator()(p), p.D.DrawMode(); };
+  const std::pair<const char*, int16_t> kModes[] = {{"not", 4}, {"xor", 7}, {"and", 11}, {"ncopy", 5},
+      {"Mask", 5}, {"nmask", 7}, {"nb", 1}, {"whitn", 16}, {"scopy", 13}};
+  for (auto [item, mode] : kModes) EXPECT_EQ(click(item), mode) << item;
+  const Image picture{2, 1, {0xFF112233u, 0xFF445566u}};
+  shell.clipboard = picture;
   paste_Click(p);
-  EXPECT_EQ(p.D.Picture(), picture);
   C9_Click(p);
+  shell.SetValue(Control::Check1, 0);  // "CLS" clear: a redraw draws over the last view
+  EXPECT_EQ(Shapes([&] { SetViewBackColour(p, 4); }), 1);  // cleared all the same, the picture kept
+  EXPECT_EQ(std::pair(p.D.Pixel(200, 200), p.D.Pixel(1, 0)), std::pair(ColourNumber(4), 0x445566u));
+  click("xor");  // so in XOR the same line style twice takes the lines off again
+  const Image before = p.D.Snapshot();
+  click("thickl");
+  EXPECT_EQ(std::pair(p.D.DrawWidth(), p.D.Snapshot() != before), std::pair(2, true));
+  click("thickl");
   copy_Click(p);
-  EXPECT_EQ(t.shell.clipboard, p.D.Snapshot());
-  EXPECT_EQ(t.shell.clipboard.pixels[1], picture.pixels[1]);  // the picture is in the image
-  cut_Click(p);
-  EXPECT_EQ(t.shell.clipboard, picture);
-  EXPECT_TRUE(p.D.Picture().Empty());
-  EXPECT_EQ(p.D.Pixel(1, 0), kViewBackColour);
-  cut_Click(p);  // no picture left: the clipboard is emptied
-  EXPECT_TRUE(t.shell.clipboard.Empty());
+  EXPECT_EQ(shell.clipboard, before);
+  cut_Click(p);  // the picture goes to the clipboard and from the view at once
+  EXPECT_EQ(std::tuple(shell.clipboard, p.D.Picture().Empty(), p.D.Pixel(1, 0)),
+            std::tuple(picture, true, ColourNumber(4)));
+}
+
+// Every figure and line kind in every view, arcs across 0 degrees and with meeting ends, a relation.
+const std::string kVaried = ReadAll(TOVA_SOURCE_DIR "/tests/golden/varied.KRT");
+
+std::pair<int, std::string> Export(const std::vector<std::string>& arguments) {  // status, and what it said
+  std::ostringstream out, err;
+  const int status = RunExport(arguments, out, err);
+  return {status, out.str() + err.str()};
+}
+
+TEST_F(View3D, ExportWritesEachFormatAndAPictureThatIsThe3DView) {
+  testing::TempWorkingFolder folder;
+  folder.Write("d", kVaried);
+  folder.Write("varied.svg", "an older file");
+  for (std::string name : {"varied.svg", "varied.dxf", "varied.obj"}) {
+    EXPECT_EQ(Export({"d", name}), std::pair(0, std::string()));
+    std::vector<std::string> lines;
+    std::istringstream in(ReadAll(name));
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    testing::ExpectGolden(name, lines);
+  }
+  p.tables = ParseDocument(kVaried).value();
+  C9_Click(p);
+  StepView(p, 3);
+  SetViewPenColour(p, 12);
+  SetViewBackColour(p, 1);
+  EXPECT_EQ(Export({"--tilt=53", "--turn=37", "--pen=12", "--background=1", "d", "tilt-53-37.png"}).first, 0);
+  EXPECT_EQ(std::pair(ReadAll("tilt-53-37.png"), std::distance(std::filesystem::directory_iterator("."), {})),
+            std::pair(*EncodePng(p.D.Snapshot()), std::ptrdiff_t{5}));  // and no temporary files left
+}
+
+TEST(ExportCommand, BadInputIsOneLineNamingTheFileAndNothingIsWritten) {
+  testing::TempWorkingFolder folder;
+  folder.Write("d.svg", kVaried);
+  folder.Write("damaged.KRT", "1,0,0,0\r\n0,0,0,0,0,0\r\n1,2,3,4,0,1\r\n");  // a used row after an unused one
+  std::filesystem::create_directory("folder.KRT");
+  const std::pair<std::vector<std::string>, std::string> kCases[] = {
+      {{"missing.KRT", "d.svg"}, "missing.KRT: no such file"},
+      {{"folder.KRT", "d.svg"}, "folder.KRT: not a regular file"},
+      {{"damaged.KRT", "d.svg"}, "damaged.KRT: not a Tova drawing, or a damaged one"},
+      {{"d.svg", "out"}, "out: unknown format (the name must end in .svg, .dxf, .png or .obj)"},
+      {{"--tilt", "9", "d.svg", "d.svg"}, "d.svg: --tilt applies only to a .png picture"},
+      {{"--size", "51", "d.svg", "o.png"}, "--size wants a whole number from 1 to 50, not '51'"},
+      {{"--centre=5x", "d.svg", "o.png"}, "--centre wants a whole number from 0 to 200, not '5x'"},
+      {{"--turn=9999999999", "d.svg", "o.png"}, "--turn wants a whole number of degrees, not '9999999999'"},
+      {{"--pen=#1234", "d.svg", "o.png"}, "--pen wants #RRGGBB or a colour number from 0 to 15, not '#1234'"},
+      {{"d.svg", "o.png", "--centre"}, "--centre wants a value"},
+      {{"--scale=2", "d.svg", "o.png"}, "unknown option '--scale=2' (see tova-export --help)"},
+      {{"d.svg"}, "wants a drawing and an output file (see tova-export --help)"},
+      {{"d.svg", "no-folder/o.svg"}, "no-folder/o.svg: cannot be written (No such file or directory)"},
+      {{"d.svg", "./d.svg"}, "./d.svg: is the drawing itself; choose another output name"},
+  };
+  for (const auto& [arguments, message] : kCases)
+    EXPECT_EQ(Export(arguments), std::pair(1, "tova-export: " + message + "\n"));
+  EXPECT_EQ(std::pair(ReadAll("d.svg"), std::distance(std::filesystem::directory_iterator("."), {})),
+            std::pair(kVaried, std::ptrdiff_t{3}));  // nothing written, no temporary files left
 }
 
 }  // namespace
