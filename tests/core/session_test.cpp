@@ -36,8 +36,7 @@ class Session {
         [this] { return Pick(2) ? Answer::Ok : Answer::Cancel; },
         [this] { return std::string(kPaths[Pick(std::size(kPaths))]); },
         [this]() -> std::optional<std::string> {
-          if (Pick(3) == 0) return std::nullopt;
-          return std::string(kPaths[Pick(std::size(kPaths))]);
+          return Pick(3) == 0 ? std::nullopt : std::optional(std::string(kPaths[Pick(std::size(kPaths))]));
         },
     });
   }
@@ -98,30 +97,20 @@ class Session {
   std::string Step() {
     Program& p = program_;
     switch (Pick(10)) {
-      case 0:
-      case 1:
-      case 2: {  // the pointer moves
+      case 0: case 1: case 2: {  // the pointer moves
         const double x = Coordinate(460), y = Coordinate(450);
         ViewShown() ? D_MouseMove(p, x, y) : P_MouseMove(p, x, y);
         return "move";
       }
-      case 3:
-      case 4: {  // a click, sometimes near a line's end
+      case 3: case 4: {  // a click, sometimes near a line's end
         auto [x, y] = Pick(3) ? std::pair{Coordinate(460), Coordinate(450)} : NearALineEnd();
-        if (ViewShown()) {
-          D_MouseDown(p, x, y);
-        } else {
-          P_MouseMove(p, x, y);
-          P_MouseDown(p, x, y);
-        }
+        ViewShown() ? D_MouseDown(p, x, y) : (P_MouseMove(p, x, y), P_MouseDown(p, x, y));
         return "click";
       }
       case 5:
         if (!ViewShown()) P_DblClick(p);
         return "double click";
-      case 6:
-      case 7:
-      case 8: {  // a button or menu item that can be used now
+      case 6: case 7: case 8: {  // a button or menu item that can be used now
         const ClickHandler& h = ClickHandlers()[Pick(ClickHandlers().size())];
         if (!Usable(h.control)) return "unusable " + std::string(h.control);
         h(p);
@@ -168,8 +157,7 @@ class Session {
 };
 
 int FromEnvironment(const char* name, int otherwise) {
-  const char* v = std::getenv(name);
-  return v != nullptr ? std::atoi(v) : otherwise;
+  return std::getenv(name) ? std::atoi(std::getenv(name)) : otherwise;
 }
 
 // A folder of its own for a session, holding the sample drawing as the start-up document.
@@ -194,10 +182,8 @@ TEST(RandomSessions, InvariantsHoldAfterEveryEvent) {
   for (unsigned seed : kRegressionSeeds) {
     EXPECT_EQ(Session(seed).Run(events), std::nullopt) << "regression seed " << seed;
   }
-  for (int s = 0; s < sessions; ++s) {
-    const unsigned seed = 1000 + static_cast<unsigned>(s);
-    const std::optional<std::string> broken = Session(seed).Run(events);
-    ASSERT_EQ(broken, std::nullopt) << "seed " << seed;
+  for (unsigned seed = 1000; seed < 1000u + unsigned(sessions); ++seed) {
+    ASSERT_EQ(Session(seed).Run(events), std::nullopt) << "seed " << seed;
   }
 }
 
