@@ -25,13 +25,12 @@ void Clicks(Program& p, const Points& points) {
 
 TEST(Canvas, PanesMeasuresAndTheReadout) {
   const struct { int16_t x, y, pane; } panes[] = {{215, 215, 0}, {215, 216, 1}, {216, 215, 2}, {216, 216, -1},
-                                                  {450, 0, 2},   {451, 0, -1},  {0, 440, 1},   {0, 441, -1}, {-1, 0, -1}};
+      {450, 0, 2}, {451, 0, -1}, {0, 440, 1}, {0, 441, -1}, {-1, 0, -1}};
   for (const auto& c : panes) EXPECT_EQ(PaneAt(c.x, c.y), c.pane) << c.x << "," << c.y;
   EXPECT_EQ(ClampToPane(1, {300, 100}), (CanvasPoint{215, 215}));
   EXPECT_EQ(ClampToPane(2, {100, 300}), (CanvasPoint{215, 215}));
-  EXPECT_EQ(ClampToPane(kNone, {900, -9}), (CanvasPoint{900, -9}));
-  EXPECT_EQ(Distance(0, 0, 3, 4), 5);
-  EXPECT_EQ(Distance(0, 0, 2, 3), 3);
+  EXPECT_EQ(std::tuple(ClampToPane(kNone, {900, -9}), Distance(0, 0, 3, 4), Distance(0, 0, 2, 3)),
+            std::tuple(CanvasPoint{900, -9}, 5, 3));
   StartedProgram t;
   t.program.tables.pendingCircle = {100, 100, 50, 0, 359, 0};
   const struct { int16_t x, y, angle; } angles[] = {{140, 100, 0},   {130, 70, 45},  {60, 100, 180},
@@ -63,9 +62,12 @@ TEST(Canvas, PanesMeasuresAndTheReadout) {
 
 TEST(Canvas, TheLineToolDrawsOneViewThenTheSecondAndCompletesTheThird) {
   const struct { Points clicks; PendingLine front, top, side; int16_t thirdPane; } cases[] = {
-      {{{10, 20}, {100, 60}, {50, 300}, {70, 350}}, {10, 20, 100, 60}, {10, 300, 100, 350}, {300, 20, 350, 60}, 2},
-      {{{40, 250}, {90, 330}, {300, 60}, {300, 120}}, {40, 60, 90, 120}, {40, 250, 90, 330}, {250, 60, 330, 120}, 0},
-      {{{10, 20}, {100, 60}, {300, 20}, {350, 60}}, {10, 20, 100, 60}, {10, 300, 100, 350}, {300, 20, 350, 60}, 1},
+      {{{10, 20}, {100, 60}, {50, 300}, {70, 350}}, {10, 20, 100, 60}, {10, 300, 100, 350},
+       {300, 20, 350, 60}, 2},
+      {{{40, 250}, {90, 330}, {300, 60}, {300, 120}}, {40, 60, 90, 120}, {40, 250, 90, 330},
+       {250, 60, 330, 120}, 0},
+      {{{10, 20}, {100, 60}, {300, 20}, {350, 60}}, {10, 20, 100, 60}, {10, 300, 100, 350},
+       {300, 20, 350, 60}, 1},
   };
   for (const auto& c : cases) {
     StartedProgram t;
@@ -94,9 +96,10 @@ TEST(Canvas, TheLineToolDrawsOneViewThenTheSecondAndCompletesTheThird) {
 
 TEST(Canvas, TheCircleAndArcToolsProjectFromTheDepthClick) {
   const struct { int16_t shape; Points clicks; PendingCircle circle; PendingLine s0, s1; } cases[] = {
-      {kShapeCircle, {{100, 100}, {150, 100}, {120, 120}, {300, 80}}, {100, 100, 50, 0, 359}, {300, 50, 300, 150},
-       {50, 300, 150, 300}},
-      {kShapeCircle, {{100, 100}, {150, 100}, {60, 320}}, {100, 100, 50, 0, 359}, {320, 50, 320, 150}, {50, 320, 150, 320}},
+      {kShapeCircle, {{100, 100}, {150, 100}, {120, 120}, {300, 80}}, {100, 100, 50, 0, 359},
+       {300, 50, 300, 150}, {50, 300, 150, 300}},
+      {kShapeCircle, {{100, 100}, {150, 100}, {60, 320}}, {100, 100, 50, 0, 359}, {320, 50, 320, 150},
+       {50, 320, 150, 320}},
       // The arc from 270 through 360 is the right-hand lower quarter on screen.
       {kShapeArc, {{100, 100}, {140, 100}, {100, 60}, {140, 100}, {300, 80}}, {100, 100, 40, 270, 0},
        {300, 100, 300, 140}, {100, 300, 140, 300}},
@@ -135,7 +138,7 @@ TEST(Canvas, AbandoningOrStoringAFigureLeavesNoTrace) {
         end == 1 && On(t, Control::C7) ? C7_Click(p) : end == 2 ? P_DblClick(p) : C6_Click(p);
         if (p.canvas.figureStage != 0) C6_Click(p);
         P_MouseMove(p, 200, 400);
-        const std::string what = std::to_string(shape) + "/" + std::to_string(stop) + "/" + std::to_string(end);
+        const std::string what = std::to_string(shape * 100 + stop * 10 + end);  // shape, part, how
         EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p)) << what;
         EXPECT_EQ(Stage(p), State(0, 0, 0, 0)) << what;
         EXPECT_EQ(p.tables.unitTable[0].state, end > 0 && complete ? kRowLive : kRowUnused) << what;
@@ -218,9 +221,9 @@ TEST(Canvas, ASegmentBetweenTheEndsOfTwoCircleUnitsBecomesARelation) {
             std::tuple(1, 1, kNone));
   EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p));
   // Ends within 2 pixels of two different live units' ends, or nothing is stored.
-  const struct { Points segment; bool joins; } ends[] = {{{{42, 302}, {140, 330}}, true}, {{{43, 300}, {140, 330}}, false},
-                                                        {{{42, 303}, {140, 330}}, false}, {{{140, 330}, {78, 298}}, true},
-                                                        {{{40, 300}, {80, 300}}, false}};
+  const struct { Points segment; bool joins; } ends[] = {
+      {{{42, 302}, {140, 330}}, true}, {{{43, 300}, {140, 330}}, false}, {{{42, 303}, {140, 330}}, false},
+      {{{140, 330}, {78, 298}}, true}, {{{40, 300}, {80, 300}}, false}};
   for (const auto& c : ends) {
     StartedProgram u;
     TwoCircleUnitsAndASegment(u.program, c.segment);
@@ -231,7 +234,8 @@ TEST(Canvas, ASegmentBetweenTheEndsOfTwoCircleUnitsBecomesARelation) {
   p.tables.unitTable[5] = {2003, 1301, 1000, kRowLive};  // nor one with a damaged reference
   Clicks(p, {{40, 300}, {140, 330}});
   C7_Click(p);
-  EXPECT_EQ(std::tuple(tb.relationTable[1].state, FindFreeRow(tb, kLineTable, kAllocate)), std::tuple(kRowUnused, 8));
+  EXPECT_EQ(std::tuple(tb.relationTable[1].state, FindFreeRow(tb, kLineTable, kAllocate)),
+            std::tuple(kRowUnused, 8));
 }
 
 }  // namespace

@@ -66,15 +66,15 @@ class Session {
   uint64_t Digest(bool pixels) {
     std::string seen;
     for (const std::string& line : shell_.log()) seen += line + "\n";
-    for (const auto& box : shell_.script.boxes()) seen += box.title + char('0' + int(box.buttons) * 2 + int(box.icon));
-    for (const auto& prompt : shell_.script.prompts()) seen += prompt.prompt + prompt.title + prompt.preset + "\n";
+    for (const auto& b : shell_.script.boxes()) seen += b.title + char('0' + 2 * int(b.buttons) + int(b.icon));
+    for (const auto& q : shell_.script.prompts()) seen += q.prompt + q.title + q.preset + '\n';
     for (const std::string& field : shell_.script.openFields()) seen += field + "\n";
     for (const std::string& page : shell_.helpPages) seen += page + "\n";
     seen += std::to_string(shell_.ended);
     shell_.ForgetCalls();
     shell_.helpPages.clear();
     const Tables& t = program_.tables;
-    uint64_t h = testing::Hash(std::string_view(reinterpret_cast<const char*>(&t), sizeof t), testing::Hash(seen));
+    uint64_t h = testing::Hash({reinterpret_cast<const char*>(&t), sizeof t}, testing::Hash(seen));
     if (!pixels) return h;
     for (const Surface* s : {&program_.P, &program_.D}) {
       h = testing::Hash(std::span(s->Bits(), static_cast<std::size_t>(s->Width() * s->Height())), h);
@@ -124,7 +124,7 @@ class Session {
           return "check box";
         }
         const ScrollBarRange& bar = kScrollBars[Pick(kScrollBars.size())];
-        const Control control = bar.name == "cpp" ? Control::cpp : bar.name == "cqq" ? Control::cqq : Control::cdd;
+        const Control control = Control(int(Control::cpp) + (&bar - kScrollBars.data()));
         if (!Enabled(control)) return "disabled bar";
         shell_.SetValue(control, static_cast<int16_t>(bar.min + Pick(bar.max - bar.min + 1)));
         (control == Control::cpp ? cpp_Change : control == Control::cqq ? cqq_Change : cdd_Change)(p);

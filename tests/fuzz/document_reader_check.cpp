@@ -33,27 +33,21 @@ bool ObjIndicesValid(const std::string& obj) {
   return true;
 }
 
-bool SameDocument(const Tables& a, const Tables& b) {
-  return a.lineTable == b.lineTable && a.circleTable == b.circleTable &&
-         a.unitTable == b.unitTable && a.relationTable == b.relationTable;
-}
-
 bool ReferencesInside(const Tables& t) {
   for (const UnitRecord& u : t.unitTable) {
     if (u.state != kRowLive) continue;
-    const bool main = IsCircleRef(u.part0) ? CircleAt(t, RefRow(u.part0)) != nullptr
-                                           : LineAt(t, RefRow(u.part0)) != nullptr;
-    if (!main || IsCircleRef(u.part1) || IsCircleRef(u.part2) ||
-        LineAt(t, RefRow(u.part1)) == nullptr || LineAt(t, RefRow(u.part2)) == nullptr) {
+    const bool main = IsCircleRef(u.part0) ? !!CircleAt(t, RefRow(u.part0)) : !!LineAt(t, RefRow(u.part0));
+    if (!main || IsCircleRef(u.part1) || IsCircleRef(u.part2) || !LineAt(t, RefRow(u.part1)) ||
+        !LineAt(t, RefRow(u.part2))) {
       return false;
     }
   }
   for (const RelationRecord& r : t.relationTable) {
     if (r.state != kRowLive) continue;
     for (int16_t line : {r.line0, r.line1, r.line2, r.line3, r.fromLine, r.toLine}) {
-      if (LineAt(t, line) == nullptr) return false;
+      if (!LineAt(t, line)) return false;
     }
-    if (CircleAt(t, r.fromCircle) == nullptr || CircleAt(t, r.toCircle) == nullptr) return false;
+    if (!CircleAt(t, r.fromCircle) || !CircleAt(t, r.toCircle)) return false;
   }
   return true;
 }
@@ -77,18 +71,15 @@ std::optional<std::string> CheckDocumentReader(std::string_view input) {
   static Program program(shell);
   program.tables = Before();
   if (!ReadDocumentText(program, input)) {
-    if (!SameDocument(program.tables, Before())) return "a failed read changed the drawing";
-    return std::nullopt;
+    return program.tables == Before() ? std::nullopt : std::optional("a failed read changed the drawing");
   }
   const Tables& read = program.tables;
   if (!ReferencesInside(read)) return "a live unit or relation refers outside its table";
-  if (!UsedRowsFormAPrefix(read)) {
-    return "used rows after a never-used one";
-  }
+  if (!UsedRowsFormAPrefix(read)) return "used rows after a never-used one";
   const std::string written = FormatDocument(read);
   const std::optional<Tables> again = ParseDocument(written);
   if (!again) return "what was written does not read back";
-  if (!SameDocument(*again, read)) return "what was written reads back different";
+  if (*again != read) return "what was written reads back different";
   if (FormatDocument(*again) != written) return "writing again gives other text";
   // Whatever the program reads, it can export.
   if (!FormatSvg(read).ends_with("</svg>\n")) return "an unfinished SVG";

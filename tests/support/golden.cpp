@@ -19,7 +19,7 @@ uint64_t Hash(std::span<const uint32_t> words, uint64_t h) {
 
 std::string Hex(uint64_t value, int digits) {
   std::string s(static_cast<std::size_t>(digits), '0');
-  for (int i = digits - 1; i >= 0; --i, value >>= 4) s[static_cast<std::size_t>(i)] = "0123456789abcdef"[value & 15];
+  for (auto i = s.size(); i-- > 0; value >>= 4) s[i] = "0123456789abcdef"[value & 15];
   return s;
 }
 

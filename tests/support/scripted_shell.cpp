@@ -20,40 +20,6 @@ T DialogScript::Next(std::deque<T>& queue, const std::function<T()> Improviser::
   return next;
 }
 
-void ScriptedShell::Log(const std::string& what, Control c, const std::string& value) {
-  log_.push_back(what + " " + std::string(ControlName(c)) + " " + value);
-}
-
-void ScriptedShell::Enable(Control control, bool enabled) {
-  enabled_[Index(control)] = enabled;
-  Log("enable", control, enabled ? "1" : "0");
-}
-
-void ScriptedShell::Show(Control control, bool visible) {
-  visible_[Index(control)] = visible;
-  Log("show", control, visible ? "1" : "0");
-}
-
-void ScriptedShell::SetText(Control control, std::string_view text) {
-  texts_[Index(control)] = std::string(text);
-  Log("text", control, texts_[Index(control)]);
-}
-
-void ScriptedShell::SetValue(Control control, int16_t value) {
-  values_[Index(control)] = value;
-  Log("value", control, std::to_string(value));
-}
-
-void ScriptedShell::SetBackColour(Control control, Rgb colour) {
-  backColours[Index(control)] = colour;
-  log_.push_back("colour " + std::string(ControlName(control)));
-}
-
-void ScriptedShell::Beep() {
-  ++beeps_;
-  log_.push_back("beep");
-}
-
 void ScriptedShell::ForgetCalls() {
   beeps_ = 0;
   log_.clear();
@@ -69,14 +35,15 @@ Answer ScriptedShell::MessageBox(std::string_view text, std::string_view title, 
   return script.Next(script.answers_, &DialogScript::Improviser::answer, "question", Answer::Cancel);
 }
 
-std::string ScriptedShell::PromptText(std::string_view prompt, std::string_view title, std::string_view preset) {
+std::string ScriptedShell::PromptText(std::string_view prompt, std::string_view title,
+                                      std::string_view preset) {
   script.promptsShown_.push_back({std::string(prompt), std::string(title), std::string(preset)});
   return script.Next(script.prompts_, &DialogScript::Improviser::prompt, "prompt", std::string());
 }
 
 std::optional<std::string> ScriptedShell::OpenFileDialog(std::string_view fileNameField) {
   script.openFields_.emplace_back(fileNameField);
-  return script.Next(script.opens_, &DialogScript::Improviser::open, "Open dialog", std::optional<std::string>());
+  return script.Next<std::optional<std::string>>(script.opens_, &DialogScript::Improviser::open, "Open", {});
 }
 
 bool ScriptedShell::SaveFile(std::string_view path, std::string_view bytes) {

@@ -45,7 +45,8 @@ class DialogScript {
   friend class ScriptedShell;
   // The next answer from a queue, else the improviser's, else a failure and `otherwise`.
   template <typename T>
-  T Next(std::deque<T>& queue, const std::function<T()> Improviser::*improvise, const char* what, T otherwise);
+  T Next(std::deque<T>& queue, const std::function<T()> Improviser::*improvise, const char* what,
+         T otherwise);
 
   std::optional<Improviser> improviser_;
   std::deque<Answer> answers_;
@@ -58,12 +59,15 @@ class DialogScript {
 
 class ScriptedShell : public Shell {
  public:
-  void Enable(Control control, bool enabled) override;
-  void Show(Control control, bool visible) override;
-  void SetText(Control control, std::string_view text) override;
-  int16_t Value(Control control) const override { return values_[Index(control)]; }
-  void SetValue(Control control, int16_t value) override;
-  void Beep() override;
+  void Enable(Control c, bool on) override { Log("enable", c, on ? "1" : "0"), enabled_[Index(c)] = on; }
+  void Show(Control c, bool on) override { Log("show", c, on ? "1" : "0"), visible_[Index(c)] = on; }
+  void SetText(Control c, std::string_view text) override { Log("text", c, texts_[Index(c)] = text); }
+  int16_t Value(Control c) const override { return values_[Index(c)]; }
+  void SetValue(Control c, int16_t v) override { Log("value", c, std::to_string(values_[Index(c)] = v)); }
+  void SetBackColour(Control c, Rgb colour) override {
+    log_.push_back("colour " + Name(c)), backColours[Index(c)] = colour;
+  }
+  void Beep() override { ++beeps_, log_.push_back("beep"); }
   void Present(Control, int) override {}
   Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override;
   std::string PromptText(std::string_view prompt, std::string_view title, std::string_view preset) override;
@@ -72,7 +76,6 @@ class ScriptedShell : public Shell {
   void PutClipboardPicture(const Image& picture) override { clipboard = picture; }
   Image ClipboardPicture() override { return clipboard; }
   void OpenHelpPage(std::string_view path) override { helpPages.emplace_back(path); }
-  void SetBackColour(Control control, Rgb colour) override;
   // Writes real files, through a temporary file renamed over the target.
   bool SaveFile(std::string_view path, std::string_view bytes) override;
   std::string ProgramFolder() override { return "/opt/tova"; }
@@ -96,7 +99,10 @@ class ScriptedShell : public Shell {
 
  private:
   static std::size_t Index(Control c) { return static_cast<std::size_t>(c); }
-  void Log(const std::string& what, Control c, const std::string& value);
+  static std::string Name(Control c) { return std::string(ControlName(c)); }
+  void Log(const std::string& what, Control c, const std::string& value) {
+    log_.push_back(what + " " + Name(c) + " " + value);
+  }
 
   std::array<std::optional<bool>, kControlCount> enabled_{};
   std::array<std::optional<bool>, kControlCount> visible_{};
