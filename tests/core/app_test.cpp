@@ -14,7 +14,6 @@
 #include "document/document_file.h"
 #include "document/document_format.h"
 #include "document/file_commands.h"
-#include "support/canvas_driver.h"
 #include "support/golden.h"
 #include "support/test_program.h"
 

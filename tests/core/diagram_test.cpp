@@ -9,7 +9,6 @@
 #include "diagram/find_mode.h"
 #include "diagram/rendering.h"
 #include "document/document_format.h"
-#include "support/canvas_driver.h"
 #include "support/test_program.h"
 
 namespace tova {
@@ -82,6 +81,7 @@ TEST(Diagram, FindModeHighlightsLocksAndDeletesOrRefuses) {
   StartedProgram t;
   Program& p = t.program;
   p.tables = *ParseDocument(testing::ReadAll(TOVA_SOURCE_DIR "/samples/Tova.ini"));
+  p.tables.circleTable[0].lineKind = kThickLine;  // highlighted with its own pen, 2 pixels wide
   RedrawDiagram(p);
   const Image plain = p.P.Snapshot();
   C8_Click(p);
@@ -100,7 +100,8 @@ TEST(Diagram, FindModeHighlightsLocksAndDeletesOrRefuses) {
   EXPECT_EQ(std::tuple(t.shell.beeps(), p.P.Snapshot() == plain), std::tuple(4, true));  // no guide lines
   P_MouseDown(p, 31, 30);  // nothing to lock
   lock(145, 295);
-  EXPECT_EQ(std::tuple(p.find.foundUnit, p.find.findLocked), std::tuple(12, 1));
+  EXPECT_EQ(std::tuple(p.find.foundUnit, p.find.findLocked, p.P.Pixel(146, 295)),
+            std::tuple(12, 1, ColourNumber(kFigureColour) ^ kHighlightRgb));
   EXPECT_EQ(std::pair(*t.shell.enabled(Control::C8), *t.shell.enabled(Control::CC8)), std::pair(false, true));
   P_MouseMove(p, 20, 20);  // locked: moves are ordinary again
   EXPECT_EQ(std::tuple(p.find.foundUnit, t.shell.text(Control::Text1)), std::tuple(12, std::string(" 20")));

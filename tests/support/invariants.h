@@ -22,13 +22,9 @@ inline bool UsedRowsFormAPrefix(const Tables& t) {
   return prefix(t.lineTable) && prefix(t.circleTable) && prefix(t.unitTable) && prefix(t.relationTable);
 }
 
-// Nothing when every invariant holds, else the first one broken:
-// - the used rows of each table form a prefix;
-// - every live unit's parts are live rows of the right table;
-// - every live relation's four lines are live and its two circles belong to live circle units;
-// - the pending tables are all zero whenever no figure is under construction;
-// - the commands are in the ready state, or the drawing and file commands are all off;
-// - painting the tables afresh draws exactly the live lines and circles.
+// Nothing when every invariant holds, else the first one broken: used rows form a prefix, live
+// units and relations refer to live rows of the right tables, no pending rows are left without a
+// figure, the commands are in a state of their own, and a redraw paints exactly the live rows.
 [[nodiscard]] std::optional<std::string> BrokenInvariant(const Program& program, const ScriptedShell& shell);
 
 }  // namespace tova::testing
