@@ -18,25 +18,19 @@ namespace tova {
 namespace {
 
 TEST(FuzzCorpus, EveryKeptInputReadsAndExportsAsItDid) {
-  std::vector<std::filesystem::path> inputs;
-  for (const auto& entry : std::filesystem::directory_iterator(TOVA_SOURCE_DIR "/tests/fuzz/corpus")) {
-    inputs.push_back(entry.path());
-  }
+  const std::filesystem::directory_iterator corpus(TOVA_SOURCE_DIR "/tests/fuzz/corpus");
+  std::vector<std::filesystem::path> inputs(begin(corpus), end(corpus));
   std::sort(inputs.begin(), inputs.end());
-  EXPECT_GT(inputs.size(), 10u);
   std::vector<std::string> outcomes;
   for (const auto& path : inputs) {
     const std::string bytes = testing::ReadAll(path);
-    const std::optional<std::string> fault = testing::CheckDocumentReader(bytes);
-    EXPECT_FALSE(fault) << path.filename() << ": " << fault.value_or("");
+    EXPECT_EQ(testing::CheckDocumentReader(bytes), std::nullopt) << path.filename();
     const std::optional<Tables> t = ParseDocument(bytes);
-    std::string seen = "refused";
-    if (t) {
-      const Image view = RenderViewPicture(*t, ViewOptions{});
-      seen = testing::Hex(testing::Hash(FormatDocument(*t) + FormatSvg(*t) + FormatDxf(*t) + FormatObj(*t),
-                                        testing::Hash(view.pixels)));
-    }
-    outcomes.push_back(path.filename().string().substr(0, 12) + " " + seen);
+    const uint64_t seen =
+        t ? testing::Hash(FormatDocument(*t) + FormatSvg(*t) + FormatDxf(*t) + FormatObj(*t),
+                          testing::Hash(RenderViewPicture(*t, {}).pixels))
+          : 0;
+    outcomes.push_back(path.filename().string().substr(0, 12) + " " + (t ? testing::Hex(seen) : "refused"));
   }
   testing::ExpectGolden("corpus.txt", outcomes);
 }
