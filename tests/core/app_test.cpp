@@ -44,7 +44,7 @@ void Do(std::vector<std::string>& lines, testing::TestProgram& t, const std::str
     if ((verb == "enable" || verb == "beep") && lines.back().starts_with(verb)) {
       lines.back() += ", " + call.substr(verb == "beep" ? 0 : 7);
     } else if (verb == "box") {
-      const testing::ShownBox& b = script.boxes()[box++];
+      const testing::ShownBox& b = script.boxes[box++];
       lines.push_back("box [" + b.title + (b.buttons == Buttons::Ok ? " OK" : " OK/Cancel") +
                       (b.icon == Icon::Question ? " ?] \"" : " !] \"") +
                       std::regex_replace(b.text, std::regex("\r\n"), "\\r\\n") + '"');
@@ -55,8 +55,8 @@ void Do(std::vector<std::string>& lines, testing::TestProgram& t, const std::str
       lines.push_back(call);
     }
   }
-  for (auto& q : script.prompts()) lines.push_back("prompt " + q.title + " \"" + q.prompt + "\" " + q.preset);
-  for (const std::string& field : script.openFields()) lines.push_back("Open dialog " + field);
+  for (auto& q : script.prompts) lines.push_back("prompt " + q.title + " \"" + q.prompt + "\" " + q.preset);
+  for (const std::string& field : script.openFields) lines.push_back("Open dialog " + field);
   for (const std::string& page : t.shell.helpPages) lines.push_back("help page " + page);
   const Program& p = t.program;
   const std::string saved = FormatDocument(p.tables);
@@ -158,7 +158,7 @@ TEST(FullTables, FilledByDrawingOrFromADocument) {
     const Tables before = t.program.tables;
     EXPECT_TRUE(FormatDocument(before).starts_with(header)) << FormatDocument(before).substr(0, 20);
     LineUnit(t.program, 7), CircleUnit(t.program, 100, 300), relation(t.program);
-    EXPECT_TRUE(t.program.tables == before && t.shell.script.boxes().empty());
+    EXPECT_TRUE(t.program.tables == before && t.shell.script.boxes.empty());
     EXPECT_EQ(ParseDocument(FormatDocument(before)), before);
   }
 }

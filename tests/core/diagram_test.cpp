@@ -111,7 +111,7 @@ TEST(Diagram, FindModeHighlightsLocksAndDeletesOrRefuses) {
   P_MouseDown(p, 145, 295);
   del({Answer::Ok, Answer::Cancel});  // the refusal's own buttons change nothing
   EXPECT_EQ(p.tables, before);
-  const auto& boxes = t.shell.script.boxes();
+  const auto& boxes = t.shell.script.boxes;
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[1].text, "Are you sure to DEL this unite ?");
   EXPECT_EQ(std::tuple(boxes[2].text, boxes[2].buttons, boxes[2].icon),

@@ -66,9 +66,9 @@ class Session {
   uint64_t Digest(bool pixels) {
     std::string seen;
     for (const std::string& line : shell_.log()) seen += line + "\n";
-    for (const auto& b : shell_.script.boxes()) seen += b.title + char('0' + 2 * int(b.buttons) + int(b.icon));
-    for (const auto& q : shell_.script.prompts()) seen += q.prompt + q.title + q.preset + '\n';
-    for (const std::string& field : shell_.script.openFields()) seen += field + "\n";
+    for (const auto& b : shell_.script.boxes) seen += b.title + char('0' + 2 * int(b.buttons) + int(b.icon));
+    for (const auto& q : shell_.script.prompts) seen += q.prompt + q.title + q.preset + '\n';
+    for (const std::string& field : shell_.script.openFields) seen += field + "\n";
     for (const std::string& page : shell_.helpPages) seen += page + "\n";
     seen += std::to_string(shell_.ended);
     shell_.ForgetCalls();

@@ -23,26 +23,26 @@ T DialogScript::Next(std::deque<T>& queue, const std::function<T()> Improviser::
 void ScriptedShell::ForgetCalls() {
   beeps_ = 0;
   log_.clear();
-  script.boxes_.clear();
-  script.promptsShown_.clear();
-  script.openFields_.clear();
+  script.boxes.clear();
+  script.prompts.clear();
+  script.openFields.clear();
 }
 
 Answer ScriptedShell::MessageBox(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
   log_.push_back("box " + std::string(text));
-  script.boxes_.push_back({std::string(text), std::string(title), buttons, icon});
+  script.boxes.push_back({std::string(text), std::string(title), buttons, icon});
   if (buttons == Buttons::Ok) return Answer::Ok;  // a box with only OK answers by itself
   return script.Next(script.answers_, &DialogScript::Improviser::answer, "question", Answer::Cancel);
 }
 
 std::string ScriptedShell::PromptText(std::string_view prompt, std::string_view title,
                                       std::string_view preset) {
-  script.promptsShown_.push_back({std::string(prompt), std::string(title), std::string(preset)});
+  script.prompts.push_back({std::string(prompt), std::string(title), std::string(preset)});
   return script.Next(script.prompts_, &DialogScript::Improviser::prompt, "prompt", std::string());
 }
 
 std::optional<std::string> ScriptedShell::OpenFileDialog(std::string_view fileNameField) {
-  script.openFields_.emplace_back(fileNameField);
+  script.openFields.emplace_back(fileNameField);
   return script.Next<std::optional<std::string>>(script.opens_, &DialogScript::Improviser::open, "Open", {});
 }
 

@@ -32,12 +32,13 @@ class DialogScript {
   };
   void Improvise(Improviser improviser) { improviser_ = std::move(improviser); }
 
+  // What was shown, in order.
   struct Prompt {
     std::string prompt, title, preset;
   };
-  const std::vector<ShownBox>& boxes() const { return boxes_; }
-  const std::vector<Prompt>& prompts() const { return promptsShown_; }
-  const std::vector<std::string>& openFields() const { return openFields_; }
+  std::vector<ShownBox> boxes;
+  std::vector<Prompt> prompts;
+  std::vector<std::string> openFields;
   // True when every queued answer was used.
   bool Exhausted() const { return answers_.empty() && prompts_.empty() && opens_.empty(); }
 
@@ -52,9 +53,6 @@ class DialogScript {
   std::deque<Answer> answers_;
   std::deque<std::string> prompts_;
   std::deque<std::optional<std::string>> opens_;
-  std::vector<ShownBox> boxes_;
-  std::vector<Prompt> promptsShown_;
-  std::vector<std::string> openFields_;
 };
 
 class ScriptedShell : public Shell {
