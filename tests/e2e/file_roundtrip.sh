@@ -12,21 +12,14 @@ done
 
 work=$(mktemp -d)
 display=":$((200 + RANDOM % 500))"
-cleanup() {
-  [[ -n "${app:-}" ]] && kill "$app" 2>/dev/null || true
-  [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-Xvfb "$display" -noreset -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+trap 'kill ${app:-} ${xvfb:-} 2>/dev/null; rm -rf "$work"' EXIT
+Xvfb "$display" -noreset -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 cp "$sample" "$work/Tova.ini"
 cd "$work"
-QT_QPA_PLATFORM=xcb "$tova" >/dev/null 2>&1 &  # a real window, whatever the tests around use
-app=$!
+QT_QPA_PLATFORM=xcb "$tova" >/dev/null 2>&1 & app=$!  # a real window, whatever the tests around use
 timeout 10 xdotool search --sync --onlyvisible --name Tova >/dev/null || { echo "FAILED: no window"; exit 1; }
 sleep 0.5
 # Screen positions: the window sits at the top left; the menu bar is 17 pixels high.
