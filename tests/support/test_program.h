@@ -3,10 +3,14 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
 #include <tuple>
 
 #include "app/program.h"
+#include "app/startup.h"
 #include "canvas/canvas_input.h"
 #include "canvas/cross_hair.h"
 #include "diagram/rendering.h"
@@ -19,29 +23,46 @@ struct TestProgram {
   Program program{shell};
 };
 
-// A program after start-up without a start-up document: the ready state, nothing drawn, no
-// beeps or boxes counted yet.
-struct StartedProgram : TestProgram {
-  StartedProgram();
-};
-
 // The bytes of a file; empty when it cannot be read.
-std::string ReadAll(const std::filesystem::path& path);
+inline std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 // Makes an empty folder the current working folder for as long as it lives.
 class TempWorkingFolder {
  public:
-  TempWorkingFolder();
-  ~TempWorkingFolder();
+  TempWorkingFolder() : previous_(std::filesystem::current_path()) {
+    path_ = std::filesystem::temp_directory_path() / ("tova-test-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(path_);
+    std::filesystem::current_path(path_);
+  }
+  ~TempWorkingFolder() {
+    std::error_code error;
+    std::filesystem::current_path(previous_, error);
+    std::filesystem::remove_all(path_, error);
+  }
   TempWorkingFolder(const TempWorkingFolder&) = delete;
   TempWorkingFolder& operator=(const TempWorkingFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
   // Writes `text` byte for byte to a file of that name in the folder.
-  void Write(const std::string& name, const std::string& text) const;
+  void Write(const std::string& name, const std::string& text) const {
+    std::ofstream(path_ / name, std::ios::binary) << text;
+  }
 
  private:
   std::filesystem::path previous_, path_;
+};
+
+// A program after start-up without a start-up document: the ready state, nothing drawn, no
+// beeps or boxes counted yet.
+struct StartedProgram : TestProgram {
+  StartedProgram() {
+    const TempWorkingFolder emptyFolder;
+    Form_Load(program);
+    shell.ForgetCalls();
+  }
 };
 
 // A move to a point on the canvas, then the press there.
