@@ -52,7 +52,7 @@ TEST(Diagram, LiveRowsArePaintedOverTheCanvasWithTheirPensAndTheCanvasRestsInXor
   EXPECT_EQ(std::tuple(P.DrawMode(), P.DrawStyle(), P.DrawWidth()), std::tuple(kXorPen, PenStyle::Solid, 1));
 }
 
-TEST(Diagram, StraightAndSlantedLinesAndCirclesAreFoundNearThePointer) {
+TEST(Diagram, StraightAndSlantedLinesAndCirclesAreFoundNearThePointerAndDamageIsSkipped) {
   StartedProgram t;
   Tables& tb = t.program.tables;
   tb.lineTable[0] = {0, 0, 100, 100, 0, kRowLive};
@@ -72,6 +72,19 @@ TEST(Diagram, StraightAndSlantedLinesAndCirclesAreFoundNearThePointer) {
   EXPECT_EQ(FindElementAt(t.program, 300, 340), (Found{kNone, 3}));
   tb.unitTable[4] = {1005, 1008, 1009, kRowLive};
   EXPECT_EQ(FindElementAt(t.program, 300, 340), (Found{4, kNone}));
+  // Damaged references are skipped.
+  Program& p = t.program;
+  p.tables.unitTable[0] = {2050, 1400, -5, kRowLive};
+  p.tables.relationTable[0] = {900, -2, 3, 4, 0, 0, 0, 0, kRowLive};
+  HighlightElement(p, 0, kNone);
+  HighlightElement(p, kNone, 0);
+  HighlightElement(p, 500, kNone);
+  EXPECT_FALSE(DeleteUnit(p, 0));
+  DeleteRelation(p, 0);
+  EXPECT_FALSE(DeleteUnit(p, 101));
+  EXPECT_EQ(std::pair(p.tables.unitTable[0].state, p.tables.lineTable[3].state), std::pair(kNone, kNone));
+  DrawLineRow(p, 301);
+  DrawCircleRow(p, -1);
 }
 
 // The sample drawing: a block of twelve line units and a cylinder of two circle units (units 12
@@ -140,22 +153,6 @@ TEST(Diagram, FindModeHighlightsLocksAndDeletesOrRefuses) {
   for (auto [x, y] : {std::pair{60, 60}, {80, 60}, {300, 100}}) testing::Click(p, x, y);
   C7_Click(p);
   EXPECT_EQ(tb.unitTable[12], (UnitRecord{2000, 1036, 1037, kRowLive}));
-}
-
-TEST(Diagram, DamagedReferencesAreSkipped) {
-  StartedProgram t;
-  Program& p = t.program;
-  p.tables.unitTable[0] = {2050, 1400, -5, kRowLive};
-  p.tables.relationTable[0] = {900, -2, 3, 4, 0, 0, 0, 0, kRowLive};
-  HighlightElement(p, 0, kNone);
-  HighlightElement(p, kNone, 0);
-  HighlightElement(p, 500, kNone);
-  EXPECT_FALSE(DeleteUnit(p, 0));
-  DeleteRelation(p, 0);
-  EXPECT_FALSE(DeleteUnit(p, 101));
-  EXPECT_EQ(std::pair(p.tables.unitTable[0].state, p.tables.lineTable[3].state), std::pair(kNone, kNone));
-  DrawLineRow(p, 301);
-  DrawCircleRow(p, -1);
 }
 
 }  // namespace

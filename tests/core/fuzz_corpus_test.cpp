@@ -28,7 +28,7 @@ TEST(FuzzCorpus, EveryKeptInputReadsAndExportsAsItDid) {
     const std::optional<Tables> t = ParseDocument(bytes);
     const uint64_t seen =
         t ? testing::Hash(FormatDocument(*t) + FormatSvg(*t) + FormatDxf(*t) + FormatObj(*t),
-                          testing::Hash(RenderViewPicture(*t, {}).pixels))
+                          testing::Hash(std::span<const uint32_t>(RenderViewPicture(*t, {}).pixels)))
           : 0;
     outcomes.push_back(path.filename().string().substr(0, 12) + " " + (t ? testing::Hex(seen) : "refused"));
   }

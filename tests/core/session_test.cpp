@@ -74,7 +74,7 @@ class Session {
     for (const Surface* s : {&program_.P, &program_.D}) {
       h = testing::Hash(std::span(s->Bits(), static_cast<std::size_t>(s->Width() * s->Height())), h);
     }
-    return testing::Hash(shell_.clipboard.pixels, h);
+    return testing::Hash(std::span<const uint32_t>(shell_.clipboard.pixels), h);
   }
 
   std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }

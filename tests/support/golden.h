@@ -23,9 +23,6 @@ uint64_t Hash(std::span<const T> items, uint64_t h = 0xcbf29ce484222325ull) {
 inline uint64_t Hash(std::string_view bytes, uint64_t h = 0xcbf29ce484222325ull) {
   return Hash(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), h);
 }
-inline uint64_t Hash(const std::vector<uint32_t>& pixels, uint64_t h = 0xcbf29ce484222325ull) {
-  return Hash(std::span<const uint32_t>(pixels), h);
-}
 
 inline std::string Hex(uint64_t value, int digits = 16) {
   std::string s(static_cast<std::size_t>(digits), '0');

@@ -48,19 +48,9 @@ std::optional<std::string> ScriptedShell::OpenFileDialog(std::string_view fileNa
 
 bool ScriptedShell::SaveFile(std::string_view path, std::string_view bytes) {
   log_.push_back("save " + std::string(path) + " " + std::to_string(std::hash<std::string_view>{}(bytes)));
-  const std::filesystem::path target(path), temporary = std::string(path) + ".saving";
-  std::error_code error;
-  if (std::filesystem::is_directory(target, error)) return false;
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out || !out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
-    out.close();
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  out.close();
-  std::filesystem::rename(temporary, target, error);
-  if (error) std::filesystem::remove(temporary, error);
-  return !error;
+  if (std::filesystem::is_directory(path)) return false;
+  std::ofstream out{std::string(path), std::ios::binary};
+  return out && out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) && out.flush();
 }
 
 }  // namespace tova::testing

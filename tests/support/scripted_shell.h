@@ -74,7 +74,7 @@ class ScriptedShell : public Shell {
   void PutClipboardPicture(const Image& picture) override { clipboard = picture; }
   Image ClipboardPicture() override { return clipboard; }
   void OpenHelpPage(std::string_view path) override { helpPages.emplace_back(path); }
-  // Writes real files, through a temporary file renamed over the target.
+  // Writes real files.
   bool SaveFile(std::string_view path, std::string_view bytes) override;
   std::string ProgramFolder() override { return "/opt/tova"; }
   void EndProgram() override { ++ended; }
