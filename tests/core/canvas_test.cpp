@@ -24,10 +24,10 @@ TEST(Canvas, PanesMeasuresAndTheReadout) {
   const struct { int16_t x, y, pane; } panes[] = {{215, 215, 0}, {215, 216, 1}, {216, 215, 2}, {216, 216, -1},
       {450, 0, 2}, {451, 0, -1}, {0, 440, 1}, {0, 441, -1}, {-1, 0, -1}};
   for (const auto& c : panes) EXPECT_EQ(PaneAt(c.x, c.y), c.pane) << c.x << "," << c.y;
-  EXPECT_EQ(ClampToPane(1, {300, 100}), (CanvasPoint{215, 215}));
-  EXPECT_EQ(ClampToPane(2, {100, 300}), (CanvasPoint{215, 215}));
-  EXPECT_EQ(std::tuple(ClampToPane(kNone, {900, -9}), Distance(0, 0, 3, 4), Distance(0, 0, 2, 3)),
-            std::tuple(CanvasPoint{900, -9}, 5, 3));
+  EXPECT_EQ(std::tuple(ClampToPane(1, {300, 100}), ClampToPane(2, {100, 300}), ClampToPane(-1, {900, -9})),
+            std::tuple(CanvasPoint{215, 215}, CanvasPoint{215, 215}, CanvasPoint{900, -9}));
+  EXPECT_EQ(Distance(0, 0, 3, 4), 5);
+  EXPECT_EQ(Distance(0, 0, 2, 3), 3);  // the floor of 3.6
   StartedProgram t;
   t.program.tables.pendingCircle = {100, 100, 50, 0, 359, 0};
   const struct { int16_t x, y, angle; } angles[] = {{140, 100, 0},   {130, 70, 45},  {60, 100, 180},

@@ -122,8 +122,8 @@ TEST(Diagram, FindModeHighlightsLocksAndDeletesOrRefuses) {
   del({Answer::Cancel});
   EXPECT_EQ(std::tuple(p.find.findMode, p.find.findLocked, p.find.foundUnit), std::tuple(1, 0, 12));
   P_MouseDown(p, 145, 295);
-  del({Answer::Ok, Answer::Cancel});  // the refusal's own buttons change nothing
-  EXPECT_EQ(p.tables, before);
+  del({Answer::Ok, Answer::Cancel});  // the refusal's own buttons change nothing; still highlighted
+  EXPECT_EQ(std::pair(p.tables == before, p.find.foundUnit), std::pair(true, int16_t{12}));
   const auto& boxes = t.shell.script.boxes;
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[1].text, "Are you sure to DEL this unite ?");
