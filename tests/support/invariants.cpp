@@ -1,5 +1,7 @@
 #include "support/invariants.h"
 
+#include <algorithm>
+
 #include "diagram/rendering.h"
 
 namespace tova::testing {
@@ -10,10 +12,8 @@ bool LiveCircle(const Tables& t, int row) { return CircleAt(t, row) && CircleAt(
 bool LiveLineRef(const Tables& t, int16_t ref) { return !IsCircleRef(ref) && LiveLine(t, RefRow(ref)); }
 
 bool LiveCircleUnitHolds(const Tables& t, int16_t circle) {
-  for (const UnitRecord& u : t.unitTable) {
-    if (u.state == kRowLive && u.part0 == CircleRef(circle)) return true;
-  }
-  return false;
+  const auto holds = [&](const UnitRecord& u) { return u.state == kRowLive && u.part0 == CircleRef(circle); };
+  return std::ranges::any_of(t.unitTable, holds);
 }
 
 }  // namespace
@@ -43,16 +43,14 @@ std::optional<std::string> BrokenInvariant(const Program& program, const Scripte
     return "pending rows left with no figure under construction";
   }
   using C = Control;
-  std::string flags;
   int ready = 0, off = 0;
   for (C c : {C::C0, C::C1, C::C2, C::C10, C::Mfile, C::C11, C::C8, C::C9, C::C6, C::C7, C::CC8}) {
     const bool on = shell.enabled(c).value_or(true);
     const bool editing = c == C::C8 || c == C::C9 || c == C::C6 || c == C::C7 || c == C::CC8;
     ready += on == (c != C::C6 && c != C::C7 && c != C::CC8);
     off += editing || !on;
-    flags += std::string(ControlName(c)) + (on ? "+ " : "- ");
   }
-  if (ready != 11 && off != 11) return "the commands are in no state of their own: " + flags;
+  if (ready != 11 && off != 11) return "the commands are in no state of their own";
 
   // One program kept for the purpose: making its drawing surfaces costs more than a redraw.
   static ScriptedShell quiet;
