@@ -76,7 +76,7 @@ TEST(Canvas, TheLineToolDrawsOneViewThenTheSecondAndCompletesTheThird) {
     EXPECT_FALSE(On(t, Control::C6) || On(t, Control::C7));
     Click(p, c.clicks[2].first, c.clicks[2].second);
     EXPECT_EQ(Stage(p), State(1, 0, 1, 1));
-    Click(p, c.clicks[3].first, c.clicks[3].second);
+    P_MouseDown(p, c.clicks[3].first, c.clicks[3].second);  // a tap: no move came before it
     EXPECT_EQ(Stage(p), State(2, 0, 0, 3));
     const auto& L = p.tables.pendingLines;
     EXPECT_EQ(std::tuple(L[0], L[1], L[2]), std::tuple(c.front, c.top, c.side)) << c.thirdPane;
@@ -85,6 +85,8 @@ TEST(Canvas, TheLineToolDrawsOneViewThenTheSecondAndCompletesTheThird) {
     Click(p, 30, 30);  // a complete figure only beeps
     EXPECT_EQ(Stage(p), State(2, 0, 0, 3));
     EXPECT_EQ(t.shell.beeps(), 6 + 1 + 1);  // one a click, one each time only going back is left
+    C6_Click(p);  // and what the canvas showed of the figure goes with it
+    EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p));
   }
 }
 
