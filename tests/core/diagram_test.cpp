@@ -51,14 +51,14 @@ TEST(Diagram, LiveRowsArePaintedOverTheCanvasWithTheirPensAndTheCanvasRestsInXor
 TEST(Diagram, StraightAndSlantedLinesAndCirclesAreFoundNearThePointerAndDamageIsSkipped) {
   StartedProgram t;
   Tables& tb = t.program.tables;
-  tb.lineTable[0] = {0, 0, 100, 100, 0, kRowLive};
+  tb.lineTable[0] = {0, 10, 100, 110, 0, kRowLive};
   tb.lineTable[1] = {10, 150, 110, 150, 0, kRowLive};
   tb.lineTable[2] = {200, 10, 200, 110, 0, kRowLive};
   tb.unitTable[0] = {1000, 1001, 1002, kRowLive};
   tb.circleTable[0] = {300, 300, 40, 30, 60, 0, kRowLive};  // an arc, found as a full circle
   tb.unitTable[1] = {2000, 1001, 1002, kRowLive};
   const struct { int16_t x, y, unit; } cases[] = {
-      {50, 50, 0}, {50, 51, 0}, {50, 60, -1}, {101, 101, -1}, {10, 150, 0}, {12, 150, 0}, {110, 150, 0},
+      {50, 60, 0}, {50, 61, 0}, {50, 70, -1}, {101, 111, -1}, {10, 150, 0}, {12, 150, 0}, {110, 150, 0},
       {9, 150, -1}, {12, 151, -1}, {111, 150, -1}, {200, 10, 0}, {200, 110, 0}, {201, 60, -1}, {200, 111, -1},
       {300, 338, 1}, {300, 342, 1}, {300, 343, -1}, {300, 263, -1}};
   for (const auto& c : cases) EXPECT_EQ(FindElementAt(t.program, c.x, c.y).unit, c.unit) << c.x << "," << c.y;
