@@ -172,7 +172,7 @@ TEST(RandomSessions, ShowWhatTheyShowedWhenTheGoldenFileWasWritten) {
 // then a canvas colour chosen in find mode left find mode on under the ready state.
 TEST(RandomSessions, InvariantsHoldAfterEveryEvent) {
   SessionFolder folder;
-  const int sessions = FromEnvironment("TOVA_SESSIONS", 150), events = FromEnvironment("TOVA_EVENTS", 500);
+  const int sessions = FromEnvironment("TOVA_SESSIONS", 120), events = FromEnvironment("TOVA_EVENTS", 500);
   for (unsigned seed = 1000; seed < 1000u + unsigned(sessions); ++seed) {
     ASSERT_EQ(Session(seed).Run(events), std::nullopt) << "seed " << seed;
   }
