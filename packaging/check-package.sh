@@ -9,7 +9,8 @@
 #   PACKAGE.deb  defaults to the newest build/tova_*.deb (make package)
 #   OUT_DIR      screenshots and logs, default build/package-check
 # The bare Debian made by debootstrap is kept in TOVA_CHROOT_BASE (default
-# /var/tmp/tova-bookworm) and copied afresh for every run.
+# /var/tmp/tova-bookworm) and copied afresh for every run. The mirrors are the machine's own apt
+# sources (TOVA_MIRROR and TOVA_SECURITY_MIRROR, when set, take their place).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [[ $(id -u) -eq 0 ]] || { echo "check-package.sh: needs root (debootstrap, chroot, mount)" >&2; exit 1; }
@@ -18,7 +19,23 @@ deb=${1:-$(ls -t build/tova_*.deb 2>/dev/null | head -n 1)}
 deb=$(realpath "$deb")
 out=$(realpath -m "${2:-build/package-check}")
 base=${TOVA_CHROOT_BASE:-/var/tmp/tova-bookworm}
-mirror=${TOVA_MIRROR:-http://deb.debian.org/debian}
+
+# The first URI of the machine's apt sources that serves the suite $1 (deb822 .sources files and
+# one-line .list files).
+apt_uri() {
+  local suite=$1 file
+  for file in /etc/apt/sources.list.d/*.sources; do
+    [[ -f $file ]] && awk -v suite="$suite" '
+      /^URIs:/ { uris = $2 } /^Suites:/ { for (i = 2; i <= NF; i++) if ($i == suite) found = 1 }
+      /^$/ { if (found) { print uris; exit } found = 0 } END { if (found) print uris }' "$file"
+  done
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [[ -f $file ]] && awk -v suite="$suite" '$1 == "deb" && $3 == suite { print $2 }' "$file"
+  done
+}
+mirror=${TOVA_MIRROR:-$(apt_uri bookworm | head -n 1)}
+security=${TOVA_SECURITY_MIRROR:-$(apt_uri bookworm-security | head -n 1)}
+[[ -n $mirror ]] || { echo "check-package.sh: no bookworm source in the apt sources; set TOVA_MIRROR" >&2; exit 1; }
 
 scripts/install-deps.sh package-check
 if [[ ! -f $base/etc/debian_version ]]; then
@@ -43,7 +60,7 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 cat >"$root/etc/apt/sources.list" <<EOF
 deb $mirror bookworm main
 deb $mirror bookworm-updates main
-deb http://security.debian.org/debian-security bookworm-security main
+${security:+deb $security bookworm-security main}
 EOF
 cp "$deb" "$root/tmp/"
 rm -rf "$out" && mkdir -p "$out"
