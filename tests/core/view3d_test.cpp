@@ -198,7 +198,7 @@ TEST_F(View3D, ExportWritesEachFormatAndThe3DViewAsAPictureAndRefusesBadInputWri
     std::vector<std::string> lines;
     std::istringstream in(ReadAll(name));
     for (std::string line; std::getline(in, line);) lines.push_back(line);
-    testing::ExpectGolden(name, lines);
+    testing::ExpectGolden(name + ".txt", lines);
   }
   p.tables = ParseDocument(kVaried).value();
   C9_Click(p);

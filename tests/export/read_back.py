@@ -17,9 +17,9 @@ def main(tool, golden):
     with tempfile.TemporaryDirectory() as folder:
         out = pathlib.Path(folder)
         for ext in ("svg", "dxf", "obj", "png"):
-            subprocess.run([tool, str(golden / "varied.KRT"), str(out / ("varied." + ext))], check=True)
+            subprocess.run([tool, str(golden / "varied.KRT"), str(out / f"varied.{ext}")], check=True)
             if ext != "png":
-                assert (out / ("varied." + ext)).read_bytes() == (golden / ("varied." + ext)).read_bytes(), ext
+                assert (out / f"varied.{ext}").read_bytes() == (golden / f"varied.{ext}.txt").read_bytes(), ext
 
         svg = ET.parse(out / "varied.svg").getroot()
         assert svg.tag == "{http://www.w3.org/2000/svg}svg" and svg.get("viewBox") == "0 0 445 429"
