@@ -119,7 +119,7 @@ TEST(App, StartUpCommandStatesFileCommandsColoursHelpAndLeaving) {
 
 void Commit(Program& p, int16_t shape, std::initializer_list<std::pair<int, int>> clicks) {
   p.app.currentShape = shape;
-  for (auto [x, y] : clicks) testing::Click(p, x, y);
+  testing::Clicks(p, clicks);
   C7_Click(p);
 }
 

@@ -12,13 +12,13 @@ namespace tova {
 namespace {
 
 using testing::Click;
+using testing::Clicks;
 using testing::Stage;
 using testing::StartedProgram;
 using State = std::tuple<int, int, int, int>;
 using Points = std::vector<std::pair<int, int>>;
 
 bool On(const StartedProgram& t, Control c) { return t.shell.enabled(c).value_or(false); }
-void Clicks(Program& p, const Points& points) { for (auto [x, y] : points) Click(p, x, y); }
 
 TEST(Canvas, PanesMeasuresAndTheReadout) {
   const struct { int16_t x, y, pane; } panes[] = {{215, 215, 0}, {215, 216, 1}, {216, 215, 2}, {216, 216, -1},

@@ -95,7 +95,6 @@ TEST(Diagram, FindModeHighlightsLocksAndDeletesOrRefuses) {
   const Image plain = p.P.Snapshot();
   C8_Click(p);
   t.shell.ForgetCalls();
-  const auto lock = [&](int x, int y) { P_MouseMove(p, x, y), P_MouseDown(p, x, y); };
   const auto del = [&](std::initializer_list<Answer> answers) {
     for (Answer a : answers) t.shell.script.QueueAnswer(a);
     CC8_Click(p);
@@ -108,7 +107,7 @@ TEST(Diagram, FindModeHighlightsLocksAndDeletesOrRefuses) {
   P_MouseMove(p, 31, 30);
   EXPECT_EQ(std::tuple(t.shell.beeps(), p.P.Snapshot() == plain), std::tuple(4, true));  // no guide lines
   P_MouseDown(p, 31, 30);  // nothing to lock
-  lock(145, 295);
+  testing::Click(p, 145, 295);
   EXPECT_EQ(std::tuple(p.find.foundUnit, p.find.findLocked, p.P.Pixel(146, 295)),
             std::tuple(12, 1, ColourNumber(kFigureColour) ^ kHighlightRgb));
   EXPECT_EQ(std::pair(*t.shell.enabled(Control::C8), *t.shell.enabled(Control::CC8)), std::pair(false, true));
@@ -126,11 +125,11 @@ TEST(Diagram, FindModeHighlightsLocksAndDeletesOrRefuses) {
   EXPECT_EQ(std::tuple(boxes[2].text, boxes[2].buttons, boxes[2].icon),
             std::tuple(std::string("You Must DEL THE RELATION At First !"), Buttons::OkCancel,
                        Icon::Exclamation));
-  lock(85, 100);
+  testing::Click(p, 85, 100);
   del({Answer::Ok});
   EXPECT_EQ(p.tables.relationTable[0].state, kRowDeleted);
   for (int row = 40; row < 44; ++row) EXPECT_EQ(p.tables.lineTable[row].state, kRowDeleted);
-  lock(145, 295);
+  testing::Click(p, 145, 295);
   del({Answer::Ok});
   const Tables& tb = p.tables;
   for (int16_t state : {tb.unitTable[12].state, tb.circleTable[0].state, tb.lineTable[36].state,
@@ -141,12 +140,12 @@ TEST(Diagram, FindModeHighlightsLocksAndDeletesOrRefuses) {
   EXPECT_EQ(p.P.Snapshot(), testing::FreshDrawing(p));
   EXPECT_EQ(std::tuple(p.find.foundUnit, p.find.foundRelation, p.canvas.markX), std::tuple(-1, -1, -1));
   // A canvas colour ends find mode; a new circle unit then takes the deleted rows.
-  lock(175, 195);
+  testing::Click(p, 175, 195);
   FindClickHandler("pgrey")->operator()(p);
   EXPECT_EQ(std::tuple(p.find.findMode, p.find.findLocked, *t.shell.enabled(Control::CC8)),
             std::tuple(0, 0, false));
   p.app.currentShape = kShapeCircle;
-  for (auto [x, y] : {std::pair{60, 60}, {80, 60}, {300, 100}}) testing::Click(p, x, y);
+  testing::Clicks(p, {{60, 60}, {80, 60}, {300, 100}});
   C7_Click(p);
   EXPECT_EQ(tb.unitTable[12], (UnitRecord{2000, 1036, 1037, kRowLive}));
 }

@@ -21,7 +21,6 @@ T DialogScript::Next(std::deque<T>& queue, const std::function<T()> Improviser::
 }
 
 void ScriptedShell::ForgetCalls() {
-  beeps_ = 0;
   log_.clear();
   script.boxes.clear();
   script.prompts.clear();

@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "app/program.h"
 #include "app/startup.h"
@@ -65,8 +66,11 @@ struct StartedProgram : TestProgram {
   }
 };
 
-// A move to a point on the canvas, then the press there.
+// A move to a point on the canvas, then the press there; and a click at each point in turn.
 inline void Click(Program& p, double x, double y) { P_MouseMove(p, x, y), P_MouseDown(p, x, y); }
+inline void Clicks(Program& p, const std::vector<std::pair<int, int>>& points) {
+  for (auto [x, y] : points) Click(p, x, y);
+}
 
 // figureStage, firstViewStep, secondViewStep, pendingCommit.
 inline std::tuple<int, int, int, int> Stage(const Program& p) {
