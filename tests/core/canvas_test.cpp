@@ -1,5 +1,5 @@
-// The canvas: its panes and measures, the three figure tools step by step, and storing a figure
-// as a unit or a relation.
+// The canvas: its panes and measures, the line tool step by step, and storing a figure as a
+// relation.
 #include <gtest/gtest.h>
 
 #include "canvas/canvas_input.h"
@@ -88,85 +88,6 @@ TEST(Canvas, TheLineToolDrawsOneViewThenTheSecondAndCompletesTheThird) {
     C6_Click(p);  // and what the canvas showed of the figure goes with it
     EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p));
   }
-}
-
-TEST(Canvas, TheCircleAndArcToolsProjectFromTheDepthClick) {
-  const struct { int16_t shape; Points clicks; PendingCircle circle; PendingLine s0, s1; } cases[] = {
-      {kShapeCircle, {{100, 100}, {150, 100}, {120, 120}, {300, 80}}, {100, 100, 50, 0, 359},
-       {300, 50, 300, 150}, {50, 300, 150, 300}},
-      {kShapeCircle, {{100, 100}, {150, 100}, {60, 320}}, {100, 100, 50, 0, 359}, {320, 50, 320, 150},
-       {50, 320, 150, 320}},
-      // The arc from 270 through 360 is the right-hand lower quarter on screen.
-      {kShapeArc, {{100, 100}, {140, 100}, {100, 60}, {140, 100}, {300, 80}}, {100, 100, 40, 270, 0},
-       {300, 100, 300, 140}, {100, 300, 140, 300}},
-      // A start click outside the circle's view starts at 0.
-      {kShapeArc, {{100, 100}, {140, 100}, {300, 60}, {100, 60}, {300, 80}}, {100, 100, 40, 0, 270},
-       {300, 60, 300, 140}, {60, 300, 140, 300}},
-  };
-  for (const auto& c : cases) {
-    StartedProgram t;
-    Program& p = t.program;
-    p.app.currentShape = c.shape;
-    Clicks(p, c.clicks);
-    EXPECT_EQ(Stage(p), State(2, 0, 0, 3));
-    EXPECT_EQ(p.tables.pendingCircle, c.circle);
-    EXPECT_EQ(std::tuple(p.tables.pendingLines[0], p.tables.pendingLines[1]), std::tuple(c.s0, c.s1));
-    EXPECT_TRUE(On(t, Control::C7));
-  }
-}
-
-// Draws a figure of each shape and abandons it or stores it at every step where that is
-// possible; the canvas then shows exactly the stored drawing (and the guide lines).
-TEST(Canvas, AbandoningOrStoringAFigureLeavesNoTrace) {
-  const std::vector<Points> figures[] = {
-      {{{10, 20}, {100, 60}}, {{50, 300}, {70, 350}}},
-      {{{100, 100}, {150, 100}}, {{300, 80}}},
-      {{{100, 100}, {140, 110}}, {{100, 60}}, {{30, 130}}, {{60, 320}}},
-  };
-  for (int16_t shape = 0; shape < 3; ++shape) {
-    for (std::size_t stop = 1; stop <= figures[shape].size(); ++stop) {
-      for (int end : {0, 1, 2}) {  // "<===", "OK" where it is enabled, a double click
-        StartedProgram t;
-        Program& p = t.program;
-        p.app.currentShape = shape;
-        for (std::size_t part = 0; part < stop; ++part) Clicks(p, figures[shape][part]);
-        const bool complete = p.canvas.figureStage == 2;
-        end == 1 && On(t, Control::C7) ? C7_Click(p) : end == 2 ? P_DblClick(p) : C6_Click(p);
-        if (p.canvas.figureStage != 0) C6_Click(p);
-        P_MouseMove(p, 200, 400);
-        const std::string what = std::to_string(shape * 100 + stop * 10 + end);  // shape, part, how
-        EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p)) << what;
-        EXPECT_EQ(Stage(p), State(0, 0, 0, 0)) << what;
-        EXPECT_EQ(p.tables.unitTable[0].state, end > 0 && complete ? kRowLive : kRowUnused) << what;
-      }
-    }
-  }
-}
-
-TEST(Canvas, ALineKindGoesToThePartInTheClickedPaneOnceAndWithItsFigure) {
-  StartedProgram t;
-  Program& p = t.program;
-  p.app.currentShape = kShapeCircle;
-  Clicks(p, {{100, 100}, {150, 100}, {300, 80}});
-  p.app.currentLineKind = kThickLine;
-  const int beeps = t.shell.beeps();
-  Click(p, 120, 120);
-  EXPECT_EQ(std::tuple(p.tables.pendingCircle.lineKind, p.tables.pendingLines[0].lineKind), std::tuple(1, 0));
-  EXPECT_EQ(std::tuple(p.app.currentLineKind, t.shell.beeps()), std::tuple(kNone, beeps));
-  p.app.currentLineKind = kDottedLine;
-  Click(p, 60, 300);  // the top view holds projection row 1
-  p.app.currentLineKind = kThickLine;
-  Click(p, 300, 60);  // the side view holds projection row 0
-  EXPECT_EQ(std::tuple(p.P.DrawWidth(), p.P.DrawStyle()), std::tuple(1, PenStyle::Solid));
-  C7_Click(p);
-  const Tables& tb = p.tables;
-  EXPECT_EQ(std::tuple(tb.circleTable[0], tb.lineTable[0], tb.lineTable[1], tb.unitTable[0]),
-            std::tuple(CircleRecord{100, 100, 50, 0, 359, kThickLine, kRowLive},
-                       LineRecord{300, 50, 300, 150, kThickLine, kRowLive},
-                       LineRecord{50, 300, 150, 300, kDottedLine, kRowLive},
-                       UnitRecord{2000, 1000, 1001, kRowLive}));
-  EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p));
-  EXPECT_TRUE(On(t, Control::C0) && !On(t, Control::C7));
 }
 
 // Two circle units of radius 20 in the front view, their depths clicked in the side view: top

@@ -1,4 +1,4 @@
-// The tables' shared operations, the exact bytes of a document, and what reading takes and refuses.
+// The exact bytes of a document, and what reading takes and refuses.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,42 +26,6 @@ std::string Edit(std::string_view text, int first, std::string_view values) {
   for (int i = 0; i < first; ++i) at = text.find_first_of(",\n", at) + 1;
   const auto count = static_cast<std::size_t>(std::ranges::count(values, ','));
   return std::string(text).replace(at, 2 * count + 1, values);
-}
-
-TEST(Tables, FreeRowsClearingAndReferencesAtTheEndsOfTheTables) {
-  // Rows 0 to used-1 live, some deleted: the row to allocate (any mode but 1), the end of the used range.
-  struct Case { int16_t kind; int used; std::vector<int> deleted; int16_t allocate, end; };
-  for (const Case& c : std::initializer_list<Case>{
-           {kLineTable, 0, {}, 0, 0}, {kCircleTable, 0, {}, 0, 0}, {kUnitTable, 0, {}, 0, 0},
-           {kRelationTable, 0, {}, 0, 0}, {kLineTable, 5, {2}, 2, 5}, {kLineTable, 301, {}, -1, -1},
-           {kLineTable, 301, {300}, 300, -1}, {kCircleTable, 21, {}, -1, -1}, {kCircleTable, 20, {}, 20, 20},
-           {kRelationTable, 21, {20}, 20, -1}, {kRelationTable, 20, {}, 20, 20}, {6, 0, {}, -1, -1},
-           {kUnitTable, 101, {40, 100}, 40, -1}, {kPendingLines, 0, {}, -1, -1}}) {
-    Tables t;
-    const auto mark = [&](auto& rows) {
-      for (int row = 0; row < c.used; ++row) rows.at(row).state = kRowLive;
-      for (int row : c.deleted) rows.at(row).state = kRowDeleted;
-    };
-    c.kind == kLineTable ? mark(t.lineTable) : c.kind == kCircleTable ? mark(t.circleTable)
-        : c.kind == kUnitTable ? mark(t.unitTable) : mark(t.relationTable);
-    EXPECT_EQ(std::tuple(FindFreeRow(t, c.kind, kAllocate), FindFreeRow(t, c.kind, 7),
-                         FindFreeRow(t, c.kind, kEndOfUsedRange)),
-              std::tuple(c.allocate, c.allocate, c.end)) << c.kind << " " << c.used;
-  }
-  for (int16_t kind = 0; kind <= 6; ++kind) {  // 6 is not a kind: nothing is cleared
-    Tables t;
-    int16_t* const last[] = {&t.lineTable[300].x1, &t.circleTable[20].radius, &t.unitTable[100].part2,
-                             &t.relationTable[20].toLine, &t.pendingLines[2].y2, &t.pendingCircle.lineKind};
-    for (int16_t* value : last) *value = 7;
-    ClearTable(t, kind);
-    for (int k = 0; k < 6; ++k) EXPECT_EQ(*last[k], k == kind ? 0 : 7) << kind << " " << k;
-  }
-  EXPECT_EQ(std::tuple(LineRef(300), CircleRef(20), RefRow(1300), RefRow(2020), IsCircleRef(1500),
-                       IsCircleRef(1501)),
-            std::tuple(1300, 2020, 300, 20, false, true));
-  const Tables t;  // rows named by references read from a document are looked up with care
-  EXPECT_TRUE(LineAt(t, 300) && CircleAt(t, 20) && UnitAt(t, 100) && RelationAt(t, 20) && !LineAt(t, 301) &&
-              !LineAt(t, -1) && !CircleAt(t, 21) && !UnitAt(t, 101) && !RelationAt(t, 21));
 }
 
 TEST(Document, WrittenExactlyAndReadStrictly) {
