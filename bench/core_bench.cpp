@@ -8,9 +8,9 @@
 #include <array>
 #include <vector>
 
-#include "app/program.h"
+#include "app/canvas_input.h"
 #include "app/startup.h"
-#include "canvas/canvas_input.h"
+#include "bench_stats.h"
 #include "diagram/find_mode.h"
 #include "diagram/rendering.h"
 #include "document/document_format.h"
@@ -19,9 +19,9 @@
 #include "export/png_image.h"
 #include "export/svg_export.h"
 #include "export/view_picture.h"
-#include "bench_stats.h"
 #include "full_drawing.h"
 #include "platform/silent_shell.h"
+#include "program/program.h"
 #include "view3d/navigation.h"
 #include "view3d/redraw.h"
 

@@ -1,8 +1,8 @@
 #include "app/background_colours.h"
 
-#include "app/commands.h"
-#include "app/program.h"
 #include "diagram/rendering.h"
+#include "program/commands.h"
+#include "program/program.h"
 
 namespace tova {
 
@@ -11,12 +11,8 @@ void SetWindowColour(Program& program, int16_t colour) {
 }
 
 void SetCanvasColour(Program& program, int16_t colour) {
-  Surface& P = program.P;
-  P.SetBackColour(ColourNumber(colour));
-  P.Clear();
-  RedrawDiagram(program);
-  program.canvas.markX = kNone;
-  program.canvas.markY = kNone;
+  program.P.SetBackColour(ColourNumber(colour));
+  RepaintCanvas(program);
   // The figure being drawn went with the old picture, and so did a find highlight: find mode
   // ends with it, as the ready state that follows has it off.
   ClearTable(program.tables, kPendingLines);

@@ -3,14 +3,15 @@
 #include <array>
 
 #include "app/background_colours.h"
+#include "app/canvas_input.h"
+#include "app/file_commands.h"
+#include "app/goto_2d.h"
 #include "app/help.h"
 #include "app/leaving.h"
 #include "app/shape_buttons.h"
-#include "canvas/canvas_input.h"
 #include "canvas/commit.h"
 #include "diagram/deletion.h"
 #include "diagram/find_mode.h"
-#include "document/file_commands.h"
 #include "platform/raster_mode.h"
 #include "view3d/navigation.h"
 #include "view3d/view_attributes.h"

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "app/leaving.h"
-#include "app/program.h"
 #include "platform/message_box.h"
+#include "program/program.h"
 
 namespace tova {
 namespace {

@@ -1,8 +1,8 @@
 #include "app/leaving.h"
 
-#include "app/program.h"
-#include "document/file_commands.h"
+#include "app/file_commands.h"
 #include "platform/message_box.h"
+#include "program/program.h"
 
 namespace tova {
 

@@ -1,7 +1,7 @@
 #include "app/shape_buttons.h"
 
-#include "app/program.h"
-#include "diagram/rendering.h"
+#include "program/line_kinds.h"
+#include "program/program.h"
 
 namespace tova {
 

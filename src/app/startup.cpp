@@ -2,11 +2,12 @@
 
 #include <string>
 
-#include "app/commands.h"
-#include "app/program.h"
+#include "app/load_document.h"
 #include "diagram/rendering.h"
 #include "document/document_file.h"
 #include "platform/message_box.h"
+#include "program/commands.h"
+#include "program/program.h"
 
 namespace tova {
 
@@ -41,12 +42,11 @@ void Form_Load(Program& program) {
   if (!LoadDocument(program, std::string(kStartupDocument))) {
     Notify(shell, kFileErrorMessage);
     ++program.app.fileNumber;
+    program.canvas.markX = kNone;
+    program.canvas.markY = kNone;
   } else {
-    program.P.Clear();
-    RedrawDiagram(program);
+    RepaintCanvas(program);
   }
-  program.canvas.markX = kNone;
-  program.canvas.markY = kNone;
 }
 
 }  // namespace tova

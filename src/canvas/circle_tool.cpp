@@ -1,10 +1,10 @@
 #include "canvas/circle_tool.h"
 
-#include "app/commands.h"
-#include "app/program.h"
 #include "canvas/geometry.h"
-#include "canvas/panes.h"
-#include "diagram/rendering.h"
+#include "program/commands.h"
+#include "program/line_kinds.h"
+#include "program/panes.h"
+#include "program/program.h"
 
 namespace tova {
 namespace {

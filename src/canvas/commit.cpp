@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "app/commands.h"
-#include "app/program.h"
 #include "canvas/cross_hair.h"
-#include "canvas/geometry.h"
-#include "canvas/panes.h"
-#include "diagram/rendering.h"
+#include "canvas/flush.h"
+#include "program/commands.h"
+#include "program/line_kinds.h"
+#include "program/panes.h"
+#include "program/program.h"
 
 namespace tova {
 namespace {
@@ -153,13 +153,6 @@ void CommitRelation(Program& program) {
     }
   });
   EndRelationCommit(program);
-}
-
-int16_t CircleHasRelation(const Program& program, int16_t c) {
-  for (const RelationRecord& r : program.tables.relationTable) {
-    if (r.state == kRowLive && (r.fromCircle == c || r.toCircle == c)) return 1;
-  }
-  return kNone;
 }
 
 }  // namespace tova

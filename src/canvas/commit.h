@@ -23,7 +23,4 @@ struct UnitLineEnd {
 [[nodiscard]] std::optional<UnitLineEnd> FindUnitLineEnd(const Program& program, int16_t x,
                                                         int16_t y);
 
-// 1 when a live relation joins circle row c, else -1.
-[[nodiscard]] int16_t CircleHasRelation(const Program& program, int16_t c);
-
 }  // namespace tova

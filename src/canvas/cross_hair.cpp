@@ -3,8 +3,8 @@
 #include <array>
 #include <span>
 
-#include "app/program.h"
-#include "canvas/panes.h"
+#include "program/panes.h"
+#include "program/program.h"
 
 namespace tova {
 

@@ -2,16 +2,11 @@
 
 #include <cmath>
 
-#include "app/program.h"
 #include "canvas/readout.h"
 #include "platform/int16.h"
+#include "program/program.h"
 
 namespace tova {
-int16_t Distance(int16_t x1, int16_t y1, int16_t x2, int16_t y2) {
-  const double dx = x1 - x2, dy = y1 - y2;
-  return static_cast<int16_t>(std::floor(std::sqrt(dx * dx + dy * dy)));
-}
-
 int16_t AngleAt(Program& program, int16_t x, int16_t y) {
   const PendingCircle& c = program.tables.pendingCircle;
   double dx = x - c.cx;

@@ -1,4 +1,4 @@
-// Measures that the figure tools and the commit share.
+// Angles and extents of the pending circle or arc, which the figure tools share.
 #pragma once
 
 #include <cstdint>
@@ -6,9 +6,6 @@
 namespace tova {
 
 struct Program;
-
-// The floor of the distance between two points.
-[[nodiscard]] int16_t Distance(int16_t x1, int16_t y1, int16_t x2, int16_t y2);
 
 // The angle of (x, y) about the pending circle's centre, in whole degrees counter-clockwise on
 // screen from 0 pointing right (straight up 270, straight down 269); shows it in Text3.

@@ -1,8 +1,8 @@
 #include "canvas/line_tool.h"
 
-#include "app/commands.h"
-#include "app/program.h"
-#include "canvas/panes.h"
+#include "program/commands.h"
+#include "program/panes.h"
+#include "program/program.h"
 
 namespace tova {
 namespace {

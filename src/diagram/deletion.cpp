@@ -1,23 +1,14 @@
 #include "diagram/deletion.h"
 
-#include "app/program.h"
-#include "canvas/commit.h"
 #include "diagram/rendering.h"
 #include "platform/message_box.h"
+#include "program/program.h"
 
 namespace tova {
 namespace {
 
 void MarkLineDeleted(Tables& t, int row) {
   if (LineRecord* l = LineAt(t, row)) l->state = kRowDeleted;
-}
-
-// The canvas painted afresh; the guide lines went with the old picture.
-void RepaintCanvas(Program& program) {
-  program.P.Clear();
-  RedrawDiagram(program);
-  program.canvas.markX = kNone;
-  program.canvas.markY = kNone;
 }
 
 }  // namespace
@@ -49,7 +40,7 @@ bool DeleteUnit(Program& program, int16_t unit) {
   if (u == nullptr) return false;
   if (IsCircleRef(u->part0)) {
     const int16_t c = RefRow(u->part0);
-    if (CircleHasRelation(program, c) == 1) {
+    if (CircleHasRelation(program.tables, c) == 1) {
       program.shell.MessageBox(kRelationFirstMessage, kBoxTitle, Buttons::OkCancel,
                                Icon::Exclamation);
       return true;

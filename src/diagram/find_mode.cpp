@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/commands.h"
-#include "app/program.h"
-#include "canvas/geometry.h"
-#include "diagram/rendering.h"
+#include "program/commands.h"
+#include "program/line_kinds.h"
+#include "program/panes.h"
+#include "program/program.h"
 
 namespace tova {
 namespace {

@@ -1,8 +1,8 @@
 #include "diagram/restyle.h"
 
-#include "app/program.h"
-#include "canvas/panes.h"
-#include "diagram/rendering.h"
+#include "program/line_kinds.h"
+#include "program/panes.h"
+#include "program/program.h"
 
 namespace tova {
 namespace {

@@ -5,10 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/commands.h"
-#include "app/program.h"
-#include "document/document_format.h"
-
 namespace tova {
 
 std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t maxBytes) {
@@ -23,24 +19,6 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t m
   if (in.bad()) return std::nullopt;
   text.resize(static_cast<std::size_t>(in.gcount()));
   return text;
-}
-
-bool LoadDocument(Program& program, const std::string& path) {
-  const std::optional<std::string> text = ReadFilePrefix(path, kMaxDocumentBytes);
-  return text && ReadDocumentText(program, *text);
-}
-
-bool ReadDocumentText(Program& program, std::string_view text) {
-  ClearTable(program.tables, kPendingLines);
-  ResetEditing(program);
-  const std::optional<Tables> read = ParseDocument(text);
-  if (!read) return false;
-  Tables& t = program.tables;
-  t.lineTable = read->lineTable;
-  t.circleTable = read->circleTable;
-  t.unitTable = read->unitTable;
-  t.relationTable = read->relationTable;
-  return true;
 }
 
 }  // namespace tova

@@ -61,4 +61,11 @@ const RelationRecord* RelationAt(const Tables& tables, int row) {
   return RowAt(const_cast<Tables&>(tables).relationTable, row);
 }
 
+int16_t CircleHasRelation(const Tables& tables, int16_t c) {
+  for (const RelationRecord& r : tables.relationTable) {
+    if (r.state == kRowLive && (r.fromCircle == c || r.toCircle == c)) return 1;
+  }
+  return kNone;
+}
+
 }  // namespace tova

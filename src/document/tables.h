@@ -131,4 +131,7 @@ UnitRecord* UnitAt(Tables& tables, int row);
 const RelationRecord* RelationAt(const Tables& tables, int row);
 RelationRecord* RelationAt(Tables& tables, int row);
 
+// 1 when a live relation joins circle row c, else -1.
+[[nodiscard]] int16_t CircleHasRelation(const Tables& tables, int16_t c);
+
 }  // namespace tova

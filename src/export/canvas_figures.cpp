@@ -1,7 +1,7 @@
 #include "export/canvas_figures.h"
 
-#include "canvas/panes.h"
 #include "document/tables.h"
+#include "program/panes.h"
 
 namespace tova {
 namespace {

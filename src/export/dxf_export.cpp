@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <numbers>
 
-#include "diagram/rendering.h"
 #include "document/tables.h"
 #include "export/canvas_figures.h"
 #include "export/number_text.h"
+#include "program/line_kinds.h"
 
 namespace tova {
 namespace {

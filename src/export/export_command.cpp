@@ -8,7 +8,6 @@
 #include <ostream>
 #include <variant>
 
-#include "app/window_layout.h"
 #include "document/document_file.h"
 #include "document/document_format.h"
 #include "export/atomic_file.h"
@@ -17,6 +16,7 @@
 #include "export/png_image.h"
 #include "export/svg_export.h"
 #include "export/view_picture.h"
+#include "program/window_layout.h"
 
 namespace tova {
 namespace {

@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <numbers>
 
-#include "app/window_layout.h"
-#include "diagram/rendering.h"
 #include "document/tables.h"
 #include "export/canvas_figures.h"
 #include "export/number_text.h"
 #include "platform/colours.h"
+#include "program/line_kinds.h"
+#include "program/window_layout.h"
 
 namespace tova {
 namespace {

@@ -1,7 +1,7 @@
 #include "export/view_picture.h"
 
-#include "app/program.h"
 #include "platform/silent_shell.h"
+#include "program/program.h"
 #include "view3d/redraw.h"
 
 namespace tova {

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "app/window_layout.h"
 #include "platform/colours.h"
 #include "platform/surface.h"
+#include "program/window_layout.h"
 
 namespace tova {
 

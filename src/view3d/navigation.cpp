@@ -2,10 +2,9 @@
 
 #include <array>
 
-#include "app/commands.h"
-#include "app/program.h"
-#include "diagram/rendering.h"
 #include "platform/int16.h"
+#include "program/commands.h"
+#include "program/program.h"
 #include "view3d/redraw.h"
 
 namespace tova {
@@ -59,7 +58,7 @@ void C9_Click(Program& program) {
   RedrawView(program);
 }
 
-void C16_Click(Program& program) {
+void LeaveView(Program& program) {
   Shell& shell = program.shell;
   shell.Enable(Control::C9, true);
   for (Control c : kViewControls) shell.Enable(c, false);
@@ -67,10 +66,6 @@ void C16_Click(Program& program) {
   shell.Show(Control::D, false);
   shell.Show(Control::P, true);
   shell.Enable(Control::pbk, true);
-  program.P.Clear();
-  RedrawDiagram(program);
-  program.canvas.markX = kNone;
-  program.canvas.markY = kNone;
 }
 
 void StepView(Program& program, int16_t direction) {

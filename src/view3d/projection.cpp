@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 
-#include "app/program.h"
-#include "canvas/panes.h"
 #include "platform/int16.h"
+#include "program/panes.h"
+#include "program/program.h"
 
 namespace tova {
 void BuildViewMatrix(Program& program) {

@@ -1,7 +1,7 @@
 #include "view3d/redraw.h"
 
-#include "app/program.h"
 #include "platform/int16.h"
+#include "program/program.h"
 #include "view3d/model.h"
 
 namespace tova {

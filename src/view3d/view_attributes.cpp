@@ -1,7 +1,7 @@
 #include "view3d/view_attributes.h"
 
-#include "app/program.h"
-#include "diagram/rendering.h"
+#include "program/line_kinds.h"
+#include "program/program.h"
 #include "view3d/redraw.h"
 
 namespace tova {

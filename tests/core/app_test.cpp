@@ -6,14 +6,14 @@
 #include <regex>
 
 #include "app/click_handlers.h"
-#include "app/commands.h"
+#include "app/file_commands.h"
 #include "app/help.h"
 #include "app/leaving.h"
+#include "app/load_document.h"
 #include "app/startup.h"
 #include "canvas/commit.h"
-#include "document/document_file.h"
 #include "document/document_format.h"
-#include "document/file_commands.h"
+#include "program/commands.h"
 #include "support/golden.h"
 #include "support/test_program.h"
 

@@ -2,10 +2,11 @@
 // relation.
 #include <gtest/gtest.h>
 
-#include "canvas/canvas_input.h"
+#include "app/canvas_input.h"
 #include "canvas/commit.h"
 #include "canvas/geometry.h"
-#include "canvas/panes.h"
+#include "program/line_kinds.h"
+#include "program/panes.h"
 #include "support/test_program.h"
 
 namespace tova {
@@ -113,7 +114,7 @@ TEST(Canvas, ASegmentBetweenTheEndsOfTwoCircleUnitsBecomesARelation) {
   const LineRecord joins[] = {{40, 300, 140, 330, 0, 1}, {80, 300, 180, 330, 0, 1}, {300, 40, 330, 40, 0, 1},
                               {300, 80, 330, 80, 0, 1}};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(tb.lineTable[4 + i], joins[i]) << i;
-  EXPECT_EQ(std::tuple(CircleHasRelation(p, 0), CircleHasRelation(p, 1), CircleHasRelation(p, 2)),
+  EXPECT_EQ(std::tuple(CircleHasRelation(p.tables, 0), CircleHasRelation(p.tables, 1), CircleHasRelation(p.tables, 2)),
             std::tuple(1, 1, kNone));
   EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p));
   // Ends within 2 pixels of two different live units' ends, or nothing is stored.

@@ -2,13 +2,14 @@
 // and deleting it.
 #include <gtest/gtest.h>
 
+#include "app/canvas_input.h"
 #include "app/click_handlers.h"
-#include "canvas/canvas_input.h"
 #include "canvas/commit.h"
 #include "diagram/deletion.h"
 #include "diagram/find_mode.h"
 #include "diagram/rendering.h"
 #include "document/document_format.h"
+#include "program/line_kinds.h"
 #include "support/test_program.h"
 
 namespace tova {

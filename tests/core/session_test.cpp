@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <random>
 
+#include "app/canvas_input.h"
 #include "app/click_handlers.h"
 #include "app/menu_tree.h"
 #include "app/startup.h"
-#include "app/window_layout.h"
-#include "canvas/canvas_input.h"
+#include "program/window_layout.h"
 #include "support/golden.h"
 #include "support/invariants.h"
 #include "support/test_program.h"

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/click_handlers.h"
+#include "app/goto_2d.h"
 #include "document/document_format.h"
 #include "export/export_command.h"
 #include "export/png_image.h"

@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "app/program.h"
-#include "document/document_file.h"
+#include "app/load_document.h"
 #include "document/document_format.h"
 #include "export/dxf_export.h"
 #include "export/obj_export.h"
 #include "export/svg_export.h"
 #include "platform/silent_shell.h"
+#include "program/program.h"
 #include "support/invariants.h"
 
 namespace tova::testing {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "support/scripted_shell.h"
 
 namespace tova::testing {

@@ -10,11 +10,11 @@
 #include <tuple>
 #include <vector>
 
-#include "app/program.h"
+#include "app/canvas_input.h"
 #include "app/startup.h"
-#include "canvas/canvas_input.h"
 #include "canvas/cross_hair.h"
 #include "diagram/rendering.h"
+#include "program/program.h"
 #include "support/scripted_shell.h"
 
 namespace tova::testing {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/canvas_input.h"
 #include "app/click_handlers.h"
 #include "app/leaving.h"
 #include "app/menu_tree.h"
@@ -19,8 +20,7 @@
 #include "app/qt/qt_shell.h"
 #include "app/qt/qt_text.h"
 #include "app/startup.h"
-#include "app/window_layout.h"
-#include "canvas/canvas_input.h"
+#include "program/window_layout.h"
 #include "view3d/navigation.h"
 
 namespace tova {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace tova {
 

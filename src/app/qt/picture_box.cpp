@@ -4,8 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "app/window_layout.h"
 #include "platform/surface.h"
+#include "program/window_layout.h"
 
 namespace tova {
 

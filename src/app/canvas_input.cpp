@@ -1,18 +1,18 @@
-#include "canvas/canvas_input.h"
+#include "app/canvas_input.h"
 
 #include <array>
 
-#include "app/program.h"
 #include "canvas/circle_tool.h"
 #include "canvas/commit.h"
 #include "canvas/cross_hair.h"
+#include "canvas/flush.h"
 #include "canvas/line_tool.h"
-#include "canvas/panes.h"
 #include "canvas/readout.h"
-#include "platform/int16.h"
 #include "diagram/find_mode.h"
-#include "diagram/rendering.h"
 #include "diagram/restyle.h"
+#include "platform/int16.h"
+#include "program/panes.h"
+#include "program/program.h"
 
 namespace tova {
 namespace {

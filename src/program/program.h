@@ -2,15 +2,15 @@
 // the two drawing surfaces, and the shell through which it talks to the user.
 #pragma once
 
-#include "app/app_state.h"
-#include "app/window_layout.h"
-#include "canvas/canvas_state.h"
-#include "diagram/find_state.h"
 #include "document/tables.h"
 #include "platform/colours.h"
 #include "platform/shell.h"
 #include "platform/surface.h"
-#include "view3d/view_state.h"
+#include "program/app_state.h"
+#include "program/canvas_state.h"
+#include "program/find_state.h"
+#include "program/view_state.h"
+#include "program/window_layout.h"
 
 namespace tova {
 

@@ -1,6 +1,6 @@
-#include "app/commands.h"
+#include "program/commands.h"
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace tova {
 

@@ -26,4 +26,7 @@ constexpr bool IsPane(int16_t pane) { return pane >= 0 && pane <= 2; }
 // other pane leaves it as it is.
 [[nodiscard]] CanvasPoint ClampToPane(int16_t pane, CanvasPoint point);
 
+// The floor of the distance between two points of the canvas.
+[[nodiscard]] int16_t Distance(int16_t x1, int16_t y1, int16_t x2, int16_t y2);
+
 }  // namespace tova

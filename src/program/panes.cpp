@@ -1,4 +1,6 @@
-#include "canvas/panes.h"
+#include "program/panes.h"
+
+#include <cmath>
 
 #include "document/tables.h"
 
@@ -30,6 +32,11 @@ CanvasPoint ClampToPane(int16_t pane, CanvasPoint p) {
       break;
   }
   return p;
+}
+
+int16_t Distance(int16_t x1, int16_t y1, int16_t x2, int16_t y2) {
+  const double dx = x1 - x2, dy = y1 - y2;
+  return static_cast<int16_t>(std::floor(std::sqrt(dx * dx + dy * dy)));
 }
 
 }  // namespace tova

@@ -1,24 +1,17 @@
-#include "document/file_commands.h"
+#include "app/file_commands.h"
 
 #include <optional>
 #include <string>
 
-#include "app/commands.h"
-#include "app/program.h"
+#include "app/load_document.h"
 #include "diagram/rendering.h"
 #include "document/document_file.h"
 #include "document/document_format.h"
 #include "platform/message_box.h"
+#include "program/commands.h"
+#include "program/program.h"
 
 namespace tova {
-namespace {
-
-void ForgetCrossHair(Program& program) {
-  program.canvas.markX = kNone;
-  program.canvas.markY = kNone;
-}
-
-}  // namespace
 
 void C10_Click(Program& program) {
   if (Ask(program.shell, kSaveQuestion)) SaveDocument(program);
@@ -41,8 +34,7 @@ void Mopen_Click(Program& program) {
 void NewDocument(Program& program) {
   for (int16_t kind = kLineTable; kind <= kPendingLines; ++kind) ClearTable(program.tables, kind);
   ResetEditing(program);
-  program.P.Clear();
-  ForgetCrossHair(program);
+  RepaintCanvas(program);
 }
 
 void OpenDocument(Program& program) {
@@ -51,9 +43,7 @@ void OpenDocument(Program& program) {
     if (!path) return;  // cancelled: nothing has changed
     // A document that cannot be read leaves the drawing as it was.
     if (LoadDocument(program, *path)) {
-      program.P.Clear();
-      RedrawDiagram(program);
-      ForgetCrossHair(program);
+      RepaintCanvas(program);
       return;
     }
     Notify(program.shell, kFileErrorMessage);

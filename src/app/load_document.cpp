@@ -1,0 +1,30 @@
+#include "app/load_document.h"
+
+#include <optional>
+
+#include "document/document_file.h"
+#include "document/document_format.h"
+#include "program/commands.h"
+#include "program/program.h"
+
+namespace tova {
+
+bool LoadDocument(Program& program, const std::string& path) {
+  const std::optional<std::string> text = ReadFilePrefix(path, kMaxDocumentBytes);
+  return text && ReadDocumentText(program, *text);
+}
+
+bool ReadDocumentText(Program& program, std::string_view text) {
+  ClearTable(program.tables, kPendingLines);
+  ResetEditing(program);
+  const std::optional<Tables> read = ParseDocument(text);
+  if (!read) return false;
+  Tables& t = program.tables;
+  t.lineTable = read->lineTable;
+  t.circleTable = read->circleTable;
+  t.unitTable = read->unitTable;
+  t.relationTable = read->relationTable;
+  return true;
+}
+
+}  // namespace tova
