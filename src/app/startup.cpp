@@ -11,7 +11,7 @@
 
 namespace tova {
 
-void Form_Load(Program& program) {
+void Form_Load(Program& program, std::string_view document) {
   Shell& shell = program.shell;
   SetReadyCommands(program);
   shell.Show(Control::P, true);
@@ -39,7 +39,7 @@ void Form_Load(Program& program) {
   program.app.fileNumber = 1;
 
   // A missing or unreadable start-up document leaves the drawing empty: the user starts afresh.
-  if (!LoadDocument(program, std::string(kStartupDocument))) {
+  if (!LoadDocument(program, std::string(document))) {
     Notify(shell, kFileErrorMessage);
     ++program.app.fileNumber;
     program.canvas.markX = kNone;

@@ -1,5 +1,6 @@
-// Start-up: the controls and variables get their starting values and the start-up document
-// "Tova.ini" in the current working folder is read and drawn.
+// Start-up: the controls and variables get their starting values and the start-up document is
+// read and drawn: "Tova.ini" in the current working folder, or the drawing the program was
+// started on.
 #pragma once
 
 #include <string_view>
@@ -11,6 +12,6 @@ struct Program;
 inline constexpr std::string_view kStartupDocument = "Tova.ini";
 
 // Runs once when the window is loaded, before it is first shown.
-void Form_Load(Program& program);
+void Form_Load(Program& program, std::string_view document = kStartupDocument);
 
 }  // namespace tova

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <regex>
+#include <tuple>
 
 #include "app/click_handlers.h"
 #include "app/file_commands.h"
@@ -78,17 +79,18 @@ void Do(std::vector<std::string>& lines, testing::TestProgram& t, const std::str
 
 TEST(App, StartUpCommandStatesFileCommandsColoursHelpAndLeaving) {
   std::vector<std::string> lines;
-  const std::pair<std::string, std::string> cases[] = {
-      {"none", ""}, {"a folder", "/"}, {"cut short", kSample.substr(0, 500)},
-      {"a header past the line table's end", "301" + kSample.substr(kSample.find(','))},
-      {"not a number", "44,2,14,1\r\n175,195,x,195,0,1\r\n"},
-      {"out of 16-bit range", "44,2,14,1\r\n175,99999,55,195,0,1\r\n"}, {"the sample", kSample}};
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {"none", "", "Tova.ini"}, {"a folder", "/", "Tova.ini"}, {"cut short", kSample.substr(0, 500), "Tova.ini"},
+      {"a header past the line table's end", "301" + kSample.substr(kSample.find(',')), "Tova.ini"},
+      {"not a number", "44,2,14,1\r\n175,195,x,195,0,1\r\n", "Tova.ini"},
+      {"out of 16-bit range", "44,2,14,1\r\n175,99999,55,195,0,1\r\n", "Tova.ini"},
+      {"named, missing", "", "part.KRT"}, {"named", kSample, "part.KRT"}, {"the sample", kSample, "Tova.ini"}};
   std::optional<testing::TestProgram> started;
-  for (const auto& [label, text] : cases) {  // the steps after these go on from the last
+  for (const auto& [label, text, name] : cases) {  // the steps after these go on from the last
     testing::TempWorkingFolder folder;
-    if (text == "/") std::filesystem::create_directory("Tova.ini");
-    if (text.size() > 1) folder.Write("Tova.ini", text);
-    Do(lines, started.emplace(), "start-up document " + label, Form_Load);
+    if (text == "/") std::filesystem::create_directory(name);
+    if (text.size() > 1) folder.Write(name, text);
+    Do(lines, started.emplace(), "start-up document " + label, [&](Program& p) { Form_Load(p, name); });
   }
   testing::TestProgram& t = *started;
   testing::TempWorkingFolder folder;
