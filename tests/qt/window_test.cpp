@@ -1,6 +1,7 @@
 // The real window: laid out by the tables, driven by pointer events, buttons and the close box.
 #include <QApplication>
 #include <QColorSpace>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include <sstream>
 
 #include "app/qt/form1.h"
+#include "app/qt/launch.h"
 #include "app/qt/picture_box.h"
 #include "app/qt/qt_shell.h"
 #include "app/qt/qt_text.h"
@@ -27,10 +29,14 @@ namespace {
 
 // The window's shell, giving `answer` to every box; prompts and the Open dialog are cancelled.
 struct ScriptedQtShell : QtShell {
-  Answer MessageBox(std::string_view, std::string_view, Buttons, Icon) override { return answer; }
+  Answer MessageBox(std::string_view, std::string_view, Buttons, Icon) override {
+    ++boxes;
+    return answer;
+  }
   std::string PromptText(std::string_view, std::string_view, std::string_view) override { return {}; }
   std::optional<std::string> OpenFileDialog(std::string_view) override { return {}; }
   Answer answer = Answer::Ok;
+  int boxes = 0;
 };
 
 class WindowTest : public ::testing::Test {
@@ -155,6 +161,70 @@ TEST_F(WindowTest, TheThreeDViewTurnsAsTheExportedPngShowsItAndGivesWayToTheCanv
   Press("C16");  // "GOTO-2D"
   EXPECT_TRUE(window.view()->isHidden());
   EXPECT_EQ(Enabled(), "Mfile C0 C1 C2 C8 C9 C10 C11");
+}
+
+// Labels and check boxes keep the grey of the window they were made for, whatever its colour.
+TEST_F(WindowTest, LabelsAndCheckBoxesKeepTheirGreyWhenTheWindowIsRecoloured) {
+  window.show();
+  for (const char* colour : {"fwhit", "fblu"}) {
+    Child<QAction>(colour)->trigger();
+    for (const char* name : {"Label1", "Check1", "Check2", "Check3"}) {
+      const QImage image = Child(name)->grab().toImage();
+      EXPECT_EQ(image.pixel(image.width() - 2, 1), qRgb(192, 192, 192)) << name << " " << colour;
+    }
+  }
+  EXPECT_EQ(window.client()->grab().toImage().pixel(636, 2), qRgb(0, 0, 128));  // the window did change
+}
+
+// A drawing named on the command line is started on in its own folder; from the desktop without
+// one, the program works in the drawings folder, where the first start puts the sample.
+TEST_F(WindowTest, StartsOnTheNamedDrawingOrInTheDrawingsFolder) {
+  using A = LaunchRequest::Action;
+  const struct {
+    QStringList arguments;
+    A action;
+    QString drawing;
+    bool desktop;
+  } kCommandLines[] = {
+      {{"tova"}, A::Run, "", false},          {{"tova", "a.KRT"}, A::Run, "a.KRT", false},
+      {{"tova", "--desktop"}, A::Run, "", true}, {{"tova", "--desktop", "a.KRT"}, A::Run, "a.KRT", true},
+      {{"tova", "--help"}, A::Help, "", false}, {{"tova", "-v"}, A::Version, "", false},
+      {{"tova", "a", "b"}, A::Error, "", false}, {{"tova", "--bad"}, A::BadOption, "", false}};
+  for (const auto& c : kCommandLines) {
+    const LaunchRequest r = ParseCommandLine(c.arguments);
+    EXPECT_EQ(std::tuple(r.action, r.drawing, r.desktop), std::tuple(c.action, c.drawing, c.desktop))
+        << c.arguments.join(' ').toStdString();
+  }
+  EXPECT_TRUE(ParseCommandLine({"tova", "--help"}).text.contains("--desktop"));
+  EXPECT_EQ(ParseCommandLine({"tova", "--version"}).text, "tova " TOVA_VERSION "\n");
+
+  const QString here = QDir::currentPath();
+  qputenv("HOME", (here + "/home").toLocal8Bit());
+  qunsetenv("XDG_CONFIG_HOME");
+  const QString drawings = here + "/home/Documents/Tova";
+  folder.Write("part.KRT", testing::ReadAll(TOVA_SOURCE_DIR "/samples/Tova.ini"));
+  const auto place = [](const char* drawing, bool desktop) {
+    const StartPlace p = ChooseStartPlace({A::Run, {}, drawing, desktop});
+    return std::pair(p.folder, p.document);
+  };
+  EXPECT_EQ(place("", false), std::pair(QString(), QString("Tova.ini")));  // from a terminal
+  EXPECT_EQ(place("part.KRT", true), std::pair(here, here + "/part.KRT"));
+  EXPECT_FALSE(QDir(drawings).exists());
+  EXPECT_EQ(place("", true), std::pair(drawings, QString("Tova.ini")));
+
+  // The first start shows the sample without a message; a Tova.ini the user changed stays.
+  const auto start = [this](const std::string& document) {
+    Form1 started{&shell};
+    shell.boxes = 0;
+    started.Load(document);
+    return std::pair(shell.boxes, started.program().tables.lineTable[0].state);
+  };
+  EXPECT_EQ(start((drawings + "/Tova.ini").toStdString()), std::pair(0, kRowLive));
+  folder.Write((drawings + "/Tova.ini").toStdString(), "changed");
+  EXPECT_EQ(place("", true), std::pair(drawings, QString("Tova.ini")));
+  EXPECT_EQ(testing::ReadAll((drawings + "/Tova.ini").toStdString()), "changed");
+  EXPECT_EQ(start("part.KRT"), std::pair(0, kRowLive));
+  EXPECT_EQ(start("missing.KRT"), std::pair(1, kRowUnused));  // the message, an empty drawing
 }
 
 }  // namespace

@@ -49,12 +49,14 @@ QIcon ArrowIcon(int dx, int dy) {
   return QIcon(pixmap);
 }
 
-// Labels and check boxes keep their own light grey, whatever the window's colour.
+// Labels and check boxes keep their own light grey, whatever the window's colour. A check box, a
+// button to Qt, would fill with the button colour: it is told to fill with the window's.
 void KeepOwnBackground(QWidget* widget) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, ToQColor(kWindowBackColour));
   palette.setColor(QPalette::WindowText, Qt::black);
   widget->setPalette(palette);
+  widget->setBackgroundRole(QPalette::Window);
   widget->setAutoFillBackground(true);
 }
 
@@ -143,8 +145,8 @@ Form1::Form1(QtShell* shell) {
 
 Form1::~Form1() = default;
 
-void Form1::Load() {
-  Form_Load(*program_);
+void Form1::Load(std::string_view document) {
+  Form_Load(*program_, document);
   RefreshSurfaces();
 }
 

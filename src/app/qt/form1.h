@@ -6,7 +6,9 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <string_view>
 
+#include "app/startup.h"
 #include "program/program.h"
 
 namespace tova {
@@ -22,8 +24,8 @@ class Form1 : public QMainWindow {
   explicit Form1(QtShell* shell = nullptr);
   ~Form1() override;
 
-  // The start-up sequence; call it once before the window is first shown.
-  void Load();
+  // The start-up sequence on `document`; call it once before the window is first shown.
+  void Load(std::string_view document = kStartupDocument);
 
   Program& program() { return *program_; }
   PictureBox* canvas() const { return canvas_; }
