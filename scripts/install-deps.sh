@@ -5,18 +5,21 @@
 set -euo pipefail
 
 # The window tests under a virtual display need Xvfb and xdotool, and ImageMagick to compare;
-# the export tests read DXF back with ezdxf; the install test validates the menu entry and the
+# the export tests read DXF back with ezdxf and check the PDF sheet with qpdf and poppler's tools
+# (its Chinese text needs a font that has it); the install test validates the menu entry and the
 # MIME type.
-build=(cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-       libpng-dev python3-ezdxf xvfb xauth xdotool imagemagick x11-utils fonts-liberation2
+build=(cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+       libbenchmark-dev libpng-dev libcairo2-dev libpango1.0-dev python3-ezdxf qpdf poppler-utils
+       fonts-wqy-microhei xvfb xauth xdotool imagemagick x11-utils fonts-liberation2
        desktop-file-utils shared-mime-info)
 run=(fonts-wqy-microhei)
 screenshot=()
 fuzz=(clang libclang-rt-14-dev)
-# cpack's Debian generator finds the programs with file and their libraries with dpkg-shlibdeps;
+# cpack's Debian generator finds the programs with file and their libraries with dpkg-shlibdeps,
+# and lintian checks the package it makes;
 # packaging/check-package.sh installs the package on a fresh Debian made by debootstrap;
 # packaging/render-icons.sh draws the PNG icons with rsvg-convert.
-package=(dpkg-dev file)
+package=(dpkg-dev file lintian)
 package_check=(debootstrap)
 icons=(librsvg2-bin)
 

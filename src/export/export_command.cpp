@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -13,6 +15,7 @@
 #include "export/atomic_file.h"
 #include "export/dxf_export.h"
 #include "export/obj_export.h"
+#include "export/pdf_sheet.h"
 #include "export/png_image.h"
 #include "export/svg_export.h"
 #include "export/view_picture.h"
@@ -21,12 +24,14 @@
 namespace tova {
 namespace {
 
-enum class Format { Svg, Dxf, Png, Obj };
+enum class Format { Svg, Dxf, Png, Obj, Pdf };
 
 struct Request {
   std::string drawing, output;
   ViewOptions view;
   std::vector<std::string> viewOptionsGiven;
+  SheetFields sheet;
+  std::vector<std::string> sheetOptionsGiven;
   bool help = false;
 };
 
@@ -75,6 +80,46 @@ constexpr NumberOption kNumberOptions[] = {
 };
 constexpr const char* kColourOptions[] = {"--pen", "--background"};
 
+// The title block's fields.
+constexpr std::pair<const char*, std::string SheetFields::*> kSheetOptions[] = {
+    {"--title", &SheetFields::title},
+    {"--author", &SheetFields::author},
+    {"--date", &SheetFields::date},
+    {"--number", &SheetFields::number},
+};
+
+// A date of the calendar written as ISO 8601 has it: YYYY-MM-DD.
+bool IsIsoDate(const std::string& text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  const std::optional<int16_t> y = WholeNumber(text.substr(0, 4), 1, 9999);
+  const std::optional<int16_t> m = WholeNumber(text.substr(5, 2), 1, 12);
+  const std::optional<int16_t> d = WholeNumber(text.substr(8, 2), 1, 31);
+  return y && m && d &&
+         std::chrono::year_month_day(std::chrono::year(*y), std::chrono::month(*m), std::chrono::day(*d)).ok();
+}
+
+bool IsSheetOption(const std::string& name) {
+  return std::any_of(std::begin(kSheetOptions), std::end(kSheetOptions),
+                     [&](const auto& option) { return name == option.first; });
+}
+
+// Sets the sheet option `name` from `value`, or says what is wrong with it.
+std::optional<Failure> SetSheetOption(SheetFields& sheet, const std::string& name, const std::string& value) {
+  if (name == "--date" && !IsIsoDate(value)) return Failure{"--date wants YYYY-MM-DD, not '" + value + "'"};
+  for (const auto& [option, field] : kSheetOptions) {
+    if (name == option) sheet.*field = value;
+  }
+  return std::nullopt;
+}
+
+// Today in the local calendar, as YYYY-MM-DD.
+std::string Today() {
+  const std::time_t now = std::time(nullptr);
+  char text[16] = "";
+  std::strftime(text, sizeof text, "%Y-%m-%d", std::localtime(&now));
+  return text;
+}
+
 bool IsViewOption(const std::string& name) {
   return std::any_of(std::begin(kNumberOptions), std::end(kNumberOptions),
                      [&](const NumberOption& n) { return name == n.name; }) ||
@@ -117,7 +162,10 @@ std::variant<Request, Failure> ParseArguments(const std::vector<std::string>& ar
     } else {
       const std::size_t equals = a.find('=');
       const std::string name = a.substr(0, equals);
-      if (!IsViewOption(name)) return Failure{"unknown option '" + a + "' (see tova-export --help)"};
+      const bool sheetOption = IsSheetOption(name);
+      if (!sheetOption && !IsViewOption(name)) {
+        return Failure{"unknown option '" + a + "' (see tova-export --help)"};
+      }
       std::string value;
       if (equals != std::string::npos) {
         value = a.substr(equals + 1);
@@ -126,8 +174,10 @@ std::variant<Request, Failure> ParseArguments(const std::vector<std::string>& ar
       } else {
         return Failure{name + " wants a value"};
       }
-      if (std::optional<Failure> failure = SetViewOption(request.view, name, value)) return *failure;
-      request.viewOptionsGiven.push_back(name);
+      std::optional<Failure> failure = sheetOption ? SetSheetOption(request.sheet, name, value)
+                                                    : SetViewOption(request.view, name, value);
+      if (failure) return *failure;
+      (sheetOption ? request.sheetOptionsGiven : request.viewOptionsGiven).push_back(name);
     }
   }
   if (files.size() != 2) return Failure{"wants a drawing and an output file (see tova-export --help)"};
@@ -144,6 +194,7 @@ std::optional<Format> FormatOf(const std::string& path) {
   if (extension == ".dxf") return Format::Dxf;
   if (extension == ".png") return Format::Png;
   if (extension == ".obj") return Format::Obj;
+  if (extension == ".pdf") return Format::Pdf;
   return std::nullopt;
 }
 
@@ -158,6 +209,19 @@ std::variant<Tables, Failure> ReadDrawing(const std::string& path) {
   std::optional<Tables> tables = ParseDocument(*text);
   if (!tables) return Failure{path + ": not a Tova drawing, or a damaged one"};
   return *tables;
+}
+
+// The title block's fields: what the options gave, the title defaulting to the drawing's name
+// and the date to today.
+SheetFields SheetOf(const Request& request) {
+  SheetFields sheet = request.sheet;
+  const auto given = [&](const char* option) {
+    return std::find(request.sheetOptionsGiven.begin(), request.sheetOptionsGiven.end(), option) !=
+           request.sheetOptionsGiven.end();
+  };
+  if (!given("--title")) sheet.title = std::filesystem::path(request.drawing).stem().string();
+  if (!given("--date")) sheet.date = Today();
+  return sheet;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -181,10 +245,13 @@ int RunExport(const std::vector<std::string>& arguments, std::ostream& out, std:
   }
   const std::optional<Format> format = FormatOf(request.output);
   if (!format) {
-    return fail(request.output + ": unknown format (the name must end in .svg, .dxf, .png or .obj)");
+    return fail(request.output + ": unknown format (the name must end in .svg, .dxf, .png, .obj or .pdf)");
   }
   if (*format != Format::Png && !request.viewOptionsGiven.empty()) {
     return fail(request.output + ": " + request.viewOptionsGiven.front() + " applies only to a .png picture");
+  }
+  if (*format != Format::Pdf && !request.sheetOptionsGiven.empty()) {
+    return fail(request.output + ": " + request.sheetOptionsGiven.front() + " applies only to a .pdf sheet");
   }
   std::variant<Tables, Failure> read = ReadDrawing(request.drawing);
   if (const Failure* failure = std::get_if<Failure>(&read)) return fail(failure->message);
@@ -199,6 +266,7 @@ int RunExport(const std::vector<std::string>& arguments, std::ostream& out, std:
     case Format::Dxf: bytes = FormatDxf(tables); break;
     case Format::Obj: bytes = FormatObj(tables); break;
     case Format::Png: bytes = EncodePng(RenderViewPicture(tables, request.view)); break;
+    case Format::Pdf: bytes = FormatPdfSheet(tables, SheetOf(request)); break;
   }
   if (!bytes) return fail(request.output + ": the picture could not be encoded");
   const std::string problem = WriteFileAtomically(request.output, *bytes);

@@ -1,5 +1,6 @@
 // The tova-export command: a drawing turned into an SVG or DXF of its three views, a PNG of its
-// 3D view, or an OBJ of its wire-frame model, the format named by the output's extension.
+// 3D view, an OBJ of its wire-frame model or a PDF sheet for printing, the format named by the
+// output's extension.
 #pragma once
 
 #include <iosfwd>
@@ -16,6 +17,7 @@ inline constexpr const char* kExportUsage =
     "  .dxf  the three views as LINE, CIRCLE and ARC entities, a layer per view\n"
     "  .png  the 3D view of the model\n"
     "  .obj  the wire-frame model in model coordinates\n"
+    "  .pdf  an A4 landscape sheet: the three views at 1 px = 0.4 mm, a border, a title block\n"
     "Options for .png (defaults: the view that MAKE-3D opens on):\n"
     "  --tilt DEGREES       tilt of the model (45)\n"
     "  --turn DEGREES       turn about the model's upright axis (45)\n"
@@ -23,7 +25,12 @@ inline constexpr const char* kExportUsage =
     "  --centre N           point the model turns about, 0 to 200 (100)\n"
     "  --pen COLOUR         line colour (#00ff00)\n"
     "  --background COLOUR  background colour (#808080)\n"
-    "A COLOUR is #RRGGBB or a number 0 to 15 of the colour menus.\n";
+    "A COLOUR is #RRGGBB or a number 0 to 15 of the colour menus.\n"
+    "Options for .pdf, the title block's fields:\n"
+    "  --title TEXT         title (the drawing's file name without its extension)\n"
+    "  --author NAME        drawn by (empty)\n"
+    "  --date YYYY-MM-DD    date of issue (today)\n"
+    "  --number TEXT        drawing number (empty)\n";
 
 // Runs the command on its arguments (the program's name left out). Help goes to `out`; a
 // failure is one line on `err` naming the file and what is wrong, and then nothing is written.

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Exports tests/golden/varied.KRT with tova-export: the SVG, DXF and OBJ are the golden files byte
-for byte, real readers take them (Python's XML parser, ezdxf with nothing to mend), and the PNG's
-header is right."""
+for byte, real readers take them (Python's XML parser, ezdxf with nothing to mend), the PNG's
+header is right, and poppler reads the PDF sheet: an A4 page whose title block is text and whose
+lines lie where the scale puts them."""
 import pathlib
 import struct
 import subprocess
@@ -29,6 +30,36 @@ def main(tool, golden):
         assert doc.dxfversion == "AC1015" and len(doc.modelspace().query("LINE CIRCLE ARC")) == 13
         png = (out / "varied.png").read_bytes()
         assert png[:8] == b"\x89PNG\r\n\x1a\n" and struct.unpack(">II", png[16:24]) == (461, 429)
+        check_sheet(tool, golden / "varied.KRT", out)
+
+
+def run(*command):
+    return subprocess.run([str(c) for c in command], check=True, capture_output=True, text=True).stdout
+
+
+def check_sheet(tool, drawing, out):
+    pdf = out / "varied.pdf"
+    fields = {"--title": "Varied figures", "--author": "李明", "--date": "2026-12-07", "--number": "TD-7"}
+    run(tool, *[x for pair in fields.items() for x in pair], drawing, pdf)
+    run("qpdf", "--check", pdf)
+    assert "841.89 x 595.276 pts (A4)" in run("pdfinfo", pdf)
+    text = run("pdftotext", pdf, "-")
+    for wanted in [*fields.values(), "1 px = 0.4 mm", "A4"]:
+        assert wanted in text, (wanted, text)
+    dpi = 150
+    run("pdftoppm", "-r", dpi, "-gray", "-singlefile", pdf, out / "sheet")
+    header, pixels = (out / "sheet.pgm").read_bytes().split(b"\n255\n", 1)
+    width = int(header.split()[1])
+
+    def darkest(x, y, reach=2):  # the darkest pixel near canvas point (x, y)
+        cx, cy = ((25 + x * 0.4) / 25.4 * dpi, (15 + y * 0.4) / 25.4 * dpi)
+        return min(pixels[(int(cy) + j) * width + int(cx) + i]
+                   for i in range(-reach, reach + 1) for j in range(-reach, reach + 1))
+
+    for x, y in [(300, 100), (60, 110), (60, 30), (50, 150), (75, 290), (190, 100)]:  # on its lines and circles
+        assert darkest(x, y) < 100, (x, y, darkest(x, y))
+    for x, y in [(150, 120), (300, 300), (320, 150)]:  # where nothing is drawn
+        assert darkest(x, y) > 200, (x, y, darkest(x, y))
 
 
 if __name__ == "__main__":
