@@ -32,8 +32,15 @@ foreach(page tova tova-export)
                      DEPENDS packaging/${page}.1 VERBATIM)
   list(APPEND man_pages ${man_page})
 endforeach()
-add_custom_target(man_pages ALL DEPENDS ${man_pages})
+# The package's changelog, compressed as Debian installs it, beside its copyright file.
+set(changelog ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.Debian.gz)
+add_custom_command(OUTPUT ${changelog}
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/doc
+                   COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
+                   DEPENDS packaging/changelog VERBATIM)
+add_custom_target(man_pages ALL DEPENDS ${man_pages} ${changelog})
 install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES packaging/copyright ${changelog} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/tova)
 install(FILES samples/Tova.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/tova)
 
 if(TARGET tova)
@@ -85,7 +92,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "It is written for teachers and students of engineering drawing."
   "."
   "tova-export writes a drawing without the window: SVG or DXF of its three"
-  "views, PNG of its 3D view, or OBJ of its model.")
+  "views, PNG of its 3D view, OBJ of its model, or an A4 sheet with a title"
+  "block as PDF.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -35,6 +35,9 @@ for page in Help.htm Malvo.htm; do
   cmp -s "$source/help/$page" "$usr/$programdir/$page" || fail "$page is not beside the program"
 done
 cmp -s "$source/samples/Tova.ini" "$usr/share/tova/Tova.ini" || fail "the sample drawing is not installed"
+cmp -s "$source/packaging/copyright" "$usr/share/doc/tova/copyright" || fail "the copyright file is not installed"
+gzip -dc "$usr/share/doc/tova/changelog.Debian.gz" 2>/dev/null | cmp -s - "$source/packaging/changelog" ||
+  fail "the changelog is not installed"
 for page in tova tova-export; do
   gzip -dc "$usr/share/man/man1/$page.1.gz" 2>/dev/null | cmp -s - "$source/packaging/$page.1" ||
     fail "the manual page $page(1) is not installed"
