@@ -18,6 +18,10 @@ const QCommandLineOption kDesktop(
 const QCommandLineOption kHelp({"h", "help"}, "Show this help and exit.");
 const QCommandLineOption kVersion({"v", "version"}, "Show the version and exit.");
 
+QString DrawingsFolder() {
+  return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("Tova");
+}
+
 }  // namespace
 
 LaunchRequest ParseCommandLine(const QStringList& arguments) {
@@ -42,10 +46,6 @@ LaunchRequest ParseCommandLine(const QStringList& arguments) {
     return {LaunchRequest::Action::Error, "only one DRAWING at a time (see tova --help)", {}, false};
   }
   return {LaunchRequest::Action::Run, {}, drawings.value(0), parser.isSet(kDesktop)};
-}
-
-QString DrawingsFolder() {
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("Tova");
 }
 
 StartPlace ChooseStartPlace(const LaunchRequest& request) {

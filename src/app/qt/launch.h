@@ -24,10 +24,8 @@ struct StartPlace {
 };
 
 // Where the program works and what it reads first. From the desktop without a drawing, that is
-// the drawings folder, made on the first start with the sample drawing as its "Tova.ini".
+// the drawings folder, "Tova" in the user's documents folder, made on the first start with the
+// sample drawing as its "Tova.ini".
 [[nodiscard]] StartPlace ChooseStartPlace(const LaunchRequest& request);
-
-// The drawings folder: "Tova" in the user's documents folder.
-[[nodiscard]] QString DrawingsFolder();
 
 }  // namespace tova
