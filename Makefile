@@ -35,11 +35,15 @@ test: build
 	@echo "== every test, optimised"
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# A screenshot of the window on the sample drawing, taken under Xvfb (docs/screenshot.png).
+# A screenshot of the window on the sample drawing, taken under Xvfb (docs/screenshot.png), and
+# the sample's PDF sheet as a picture (docs/sheet.png).
 screenshot:
 	@scripts/install-deps.sh screenshot
 	@$(MAKE) --no-print-directory build
 	@scripts/screenshot.sh $(BUILD)/tova docs/screenshot.png
+	@$(BUILD)/tova-export --title "Block and cylinder" --author "李明 Li Ming" --date 2026-12-07 \
+	  --number TD-01 samples/Tova.ini $(BUILD)/sheet.pdf
+	@pdftoppm -r 60 -png -singlefile $(BUILD)/sheet.pdf docs/sheet
 
 # The document reader under libFuzzer for FUZZ_SECONDS; what it finds new is merged, minimised,
 # into tests/fuzz/corpus, which make test replays.

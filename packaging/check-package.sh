@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian package on a fresh Debian 12 in a chroot and checks it there: apt pulls in
-# its dependencies, tova-export converts the installed sample, the menu entry's Exec starts the
-# window (under Xvfb, from the home folder as a menu would), its icon is installed, Help finds
-# the help pages beside the program, and the MIME, icon and menu caches are rebuilt by dpkg
-# triggers. Needs root and the network; not part of make test.
+# its dependencies, tova-export converts the installed sample, lintian finds no error, the menu
+# entry's Exec starts the window (under Xvfb, from the home folder as a menu would) on the sample
+# in a new drawings folder without a message, a *.KRT opened with gio (as a file manager opens
+# it) comes up in the window, its icon is installed, Help finds the help pages beside the
+# program, and the MIME, icon and menu caches are rebuilt by dpkg triggers. Needs root and the
+# network; not part of make test.
 #
 # Usage: packaging/check-package.sh [PACKAGE.deb] [OUT_DIR]
 #   PACKAGE.deb  defaults to the newest build/tova_*.deb (make package)
@@ -32,12 +34,16 @@ apt_uri() {
   for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
     [[ -f $file ]] && awk -v suite="$suite" '$1 == "deb" && $3 == suite { print $2 }' "$file"
   done
+  return 0  # a missing file is no failure
 }
 mirror=${TOVA_MIRROR:-$(apt_uri bookworm | head -n 1)}
 security=${TOVA_SECURITY_MIRROR:-$(apt_uri bookworm-security | head -n 1)}
 [[ -n $mirror ]] || { echo "check-package.sh: no bookworm source in the apt sources; set TOVA_MIRROR" >&2; exit 1; }
 
 scripts/install-deps.sh package-check
+echo "== lintian"
+lintian --fail-on error "$deb" ||
+  { echo "check-package.sh: lintian found errors in $deb" >&2; exit 1; }
 if [[ ! -f $base/etc/debian_version ]]; then
   echo "== debootstrap of bookworm into $base"
   rm -rf "$base"
@@ -84,6 +90,7 @@ done
 tova-export /usr/share/tova/Tova.ini /tmp/x.svg && grep -q '<svg' /tmp/x.svg && cp /tmp/x.svg /tmp/out/ ||
   fail "tova-export on the installed sample"
 tova-export /usr/share/tova/Tova.ini /tmp/out/x.png || fail "tova-export to PNG"
+tova-export --author 李明 /usr/share/tova/Tova.ini /tmp/out/x.pdf || fail "tova-export to PDF"
 
 echo "== a desktop's caches; removing and installing the package again updates them (dpkg triggers)"
 apt_quiet() {  # apt-get install, its output in /tmp/out/$1.log
@@ -108,47 +115,61 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 ls /usr/share/icons/hicolor/*/apps/"$icon".* || fail "Icon=$icon is not installed"
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-exec_line=$(sed 's/ *%[fFuUdDnNickvm]//g' <<<"$exec_line")  # no files are passed
 echo "Exec=$exec_line"
+grep -qx 'MimeType=application/x-tova-drawing;' "$desktop" || fail "the menu entry takes no *.KRT"
+menu_line=$(sed 's/ *%[fFuUdDnNickvm]//g' <<<"$exec_line")  # the menu passes no file
 
-echo "== the window from the menu entry, under Xvfb (tools for the check only)"
-apt_quiet tools --no-install-recommends xvfb xauth xdotool x11-utils imagemagick
+echo "== the window from the menu entry, and on a drawing opened as a file manager opens it, under Xvfb"
+apt_quiet tools --no-install-recommends xvfb xauth xdotool x11-utils imagemagick libglib2.0-bin
 # Help opens its page with xdg-open; this one writes down what it was given.
 mkdir -p /tmp/fake && printf '#!/bin/sh\necho "$@" >>/tmp/out/xdg-open.txt\n' >/tmp/fake/xdg-open
 chmod +x /tmp/fake/xdg-open
+mkdir -p /tmp/drawings && cp /usr/share/tova/Tova.ini /tmp/drawings/block.KRT
 cat >/tmp/session.sh <<'SESSION'
 #!/bin/bash
-# Runs on the virtual display: starts Exec= from the home folder, as a menu does.
+# Runs on the virtual display: starts the menu's command from the home folder, as a menu does,
+# then opens a drawing with gio, as a file manager does, through the MIME type's default program.
 set -u
 cd "$HOME"
+canvas() { import -window root -crop 449x433+0+17 "$1"; }
+malvo() { xdotool search --onlyvisible --name '^Malvo$' >>/tmp/out/malvo.txt 2>/dev/null; }
 PATH=/tmp/fake:$PATH QT_QPA_PLATFORM=xcb bash -c "exec $1" >/tmp/out/tova.log 2>&1 &
 app=$!
 sleep 3
-import -window root /tmp/out/1-start.png
-xdotool key Return; sleep 1                          # "Three Is A Error! Retry!": no Tova.ini here
+import -window root /tmp/out/1-menu.png
+canvas /tmp/out/1-canvas.png
+malvo
 xdotool search --onlyvisible --name 'Tova绘图系统' >/tmp/out/windows.txt || true
 for window in $(cat /tmp/out/windows.txt); do xdotool getwindowname "$window"; done >/tmp/out/titles.txt
 xprop -id "$(head -n 1 /tmp/out/windows.txt)" WM_CLASS >>/tmp/out/titles.txt 2>&1 || true
-import -window root /tmp/out/2-empty.png
 # There is no window manager to give the window the keyboard, so it is given it here; then
 # the Help menu by its key and its second item, "Help ?".
 xdotool windowfocus --sync "$(head -n 1 /tmp/out/windows.txt)"
 xdotool key alt+h; sleep 0.6
 xdotool key Down Return; sleep 1.5
 kill "$app"; wait "$app" 2>/dev/null
-# Again with the sample in the home folder: the drawing comes up at once.
-cp /usr/share/tova/Tova.ini "$HOME/"
-PATH=/tmp/fake:$PATH QT_QPA_PLATFORM=xcb bash -c "exec $1" >>/tmp/out/tova.log 2>&1 &
-app=$!
+# The drawings folder's Tova.ini changed, so that only the drawing opened can show the sample.
+echo changed >"$HOME/Documents/Tova/Tova.ini"
+PATH=/tmp/fake:$PATH QT_QPA_PLATFORM=xcb gio open /tmp/drawings/block.KRT >>/tmp/out/tova.log 2>&1
 sleep 3
-import -window root /tmp/out/3-sample.png
-kill "$app"; wait "$app" 2>/dev/null
+import -window root /tmp/out/2-opened.png
+canvas /tmp/out/2-canvas.png
+malvo
+pkill -f /usr/lib/tova/tova
 exit 0
 SESSION
 chmod +x /tmp/session.sh
-xvfb-run -a -s '-screen 0 800x600x24' /tmp/session.sh "$exec_line"
+cmp /usr/share/tova/Tova.ini "$HOME/Documents/Tova/Tova.ini" 2>/dev/null &&
+  fail "the drawings folder is there before the first start"
+xvfb-run -a -s '-screen 0 800x600x24' /tmp/session.sh "$menu_line"
 [[ -s /tmp/out/windows.txt ]] || fail "no window named Tova绘图系统"
 cat /tmp/out/titles.txt
+[[ -s /tmp/out/malvo.txt ]] && fail "a message box came up (\"Three Is A Error! Retry!\"?)"
+[[ -d $HOME/Documents/Tova ]] || fail "the first start from the menu made no drawings folder"
+[[ $(compare -metric AE /tmp/out/1-canvas.png /tmp/out/2-canvas.png /dev/null 2>&1 || true) == 0 ]] ||
+  fail "the drawing opened with gio does not show as the sample did at the first start"
+[[ $(convert /tmp/out/2-canvas.png -fill black +opaque 'rgb(0,128,0)' -format '%[fx:mean>0]' info:) == 1 ]] ||
+  fail "the canvas shows no drawing"
 grep -qx 'file:///usr/lib/tova/Help.htm' /tmp/out/xdg-open.txt 2>/dev/null ||
   fail "Help ? did not open /usr/lib/tova/Help.htm ($(cat /tmp/out/xdg-open.txt 2>/dev/null))"
 echo "Help ? opened: $(cat /tmp/out/xdg-open.txt)"
