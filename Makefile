@@ -31,6 +31,7 @@ test: build
 	@cmake --build $(SAN_BUILD) -j $(JOBS)
 	@echo "== every test under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
 	@cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@echo "== every test, optimised"
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
