@@ -86,15 +86,17 @@ void DrawFigure(cairo_t* cr, const CanvasFigure& f) {
 }
 
 // Text of `heightMm` (the height of a capital) with its top-left corner at (x, y), cut short with
-// an ellipsis where it would run past `widthMm`. Metrics are not hinted: at these sizes hinting
-// would space the letters unevenly.
+// an ellipsis where it would run past `widthMm`. Neither metrics nor glyph positions are rounded:
+// rounded to whole millimetres, small letters would stand unevenly apart.
 void Text(cairo_t* cr, const std::string& text, double x, double y, double widthMm, double heightMm,
           bool bold = false) {
   PangoLayout* layout = pango_cairo_create_layout(cr);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
   cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-  pango_cairo_context_set_font_options(pango_layout_get_context(layout), options);
+  PangoContext* context = pango_layout_get_context(layout);
+  pango_cairo_context_set_font_options(context, options);
+  pango_context_set_round_glyph_positions(context, FALSE);  // the units are millimetres
   cairo_font_options_destroy(options);
   pango_layout_context_changed(layout);
   PangoFontDescription* font = pango_font_description_from_string(bold ? "Sans Bold" : "Sans");
@@ -127,7 +129,7 @@ void DrawTitleBlock(cairo_t* cr, const SheetFields& fields) {
     Stroke(cr, kThinWeight);
     const double inner = cell.width - 3;
     Text(cr, cell.label, cell.left + 1.5, cell.top + 1.2, inner, 1.8);
-    Text(cr, value, cell.left + 1.5, cell.top + 6, inner, cell.top == mid ? 5 : 3.5, cell.top == mid);
+    Text(cr, value, cell.left + 1.5, cell.top + 4.5, inner, cell.top == mid ? 5 : 3.5, cell.top == mid);
   }
   cairo_rectangle(cr, kBlockLeftMm, kBlockTopMm, kBlockWidthMm, 2 * kRowHeightMm);
   Stroke(cr, kFrameWeight);

@@ -4,6 +4,7 @@ for byte, real readers take them (Python's XML parser, ezdxf with nothing to men
 header is right, and poppler reads the PDF sheet: an A4 page whose title block is text and whose
 lines lie where the scale puts them."""
 import pathlib
+import re
 import struct
 import subprocess
 import sys
@@ -44,8 +45,14 @@ def check_sheet(tool, drawing, out):
     run("qpdf", "--check", pdf)
     assert "841.89 x 595.276 pts (A4)" in run("pdfinfo", pdf)
     text = run("pdftotext", pdf, "-")
-    for wanted in [*fields.values(), "1 px = 0.4 mm", "A4"]:
+    for wanted in [*fields.values(), "1 px = 0.4 mm", "A4", "Drawn by", "Date of issue", "Drawing number"]:
         assert wanted in text, (wanted, text)
+    # Every word on the sheet is the title block's, inside its 170 by 28 mm in the frame's corner.
+    mm = 72 / 25.4
+    for box in re.findall(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)"',
+                          run("pdftotext", "-bbox", pdf, "-")):
+        x0, y0, x1, y1 = (float(v) / mm for v in box)
+        assert 117 <= x0 and x1 <= 287 and 172 <= y0 and y1 <= 200, (x0, y0, x1, y1)
     dpi = 150
     run("pdftoppm", "-r", dpi, "-gray", "-singlefile", pdf, out / "sheet")
     header, pixels = (out / "sheet.pgm").read_bytes().split(b"\n255\n", 1)
