@@ -43,7 +43,8 @@ def check_sheet(tool, drawing, out):
     fields = {"--title": "Varied figures", "--author": "李明", "--date": "2026-12-07", "--number": "TD-7"}
     run(tool, *[x for pair in fields.items() for x in pair], drawing, pdf)
     run("qpdf", "--check", pdf)
-    assert "841.89 x 595.276 pts (A4)" in run("pdfinfo", pdf)
+    info = run("pdfinfo", pdf)
+    assert "841.89 x 595.276 pts (A4)" in info and "Varied figures" in info and "李明" in info, info
     text = run("pdftotext", pdf, "-")
     for wanted in [*fields.values(), "1 px = 0.4 mm", "A4", "Drawn by", "Date of issue", "Drawing number"]:
         assert wanted in text, (wanted, text)
@@ -67,6 +68,15 @@ def check_sheet(tool, drawing, out):
         assert darkest(x, y) < 100, (x, y, darkest(x, y))
     for x, y in [(150, 120), (300, 300), (320, 150)]:  # where nothing is drawn
         assert darkest(x, y) > 200, (x, y, darkest(x, y))
+
+    def across(x, y):  # how many pixels wide a line is, across the row through canvas point (x, y)
+        return sum(darkest(x + i / dpi * 25.4 / 0.4, y, 0) < 128 for i in range(-12, 13))
+
+    # A thin line 0.35 mm (2 pixels), the thick one 0.7 mm (6 across its slant); the dotted one dashed.
+    assert (across(300, 100), across(75, 290)) in [((a, b)) for a in (2, 3) for b in (5, 6, 7)], \
+        (across(300, 100), across(75, 290))
+    dashes = [darkest(250 + t, 40 + t * 5 / 8, 0) < 128 for t in range(0, 80, 2)]
+    assert 10 < sum(dashes) < 35, dashes
 
 
 if __name__ == "__main__":
