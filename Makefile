@@ -7,10 +7,15 @@ JOBS       ?= $(shell nproc)
 
 PREFIX     ?= /usr/local
 
+WEB_BUILD  ?= build-web
+PORT       ?= 8000
+# em++'s tools run on Debian's node and its modules, whatever node comes first on PATH.
+EMSDK_ENV  := NODE_PATH=/usr/share/nodejs
+
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
 
-.PHONY: run test build deps screenshot fuzz soak bench bench-startup clean install package
+.PHONY: run test build deps screenshot fuzz soak bench bench-startup clean install package web serve
 
 deps:
 	@scripts/install-deps.sh build
@@ -35,9 +40,24 @@ test: build
 	  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@echo "== every test, optimised"
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@echo "== the page in headless Chromium, against the native core"
+	@$(MAKE) --no-print-directory web >/dev/null
+	@/usr/bin/python3 tests/web/browser_test.py $(WEB_BUILD)/site $(BUILD)/tests/web_replay
 
-# A screenshot of the window on the sample drawing, taken under Xvfb (docs/screenshot.png), and
-# the sample's PDF sheet as a picture (docs/sheet.png).
+# The page for the browser: a static site in $(WEB_BUILD)/site (the core in WebAssembly).
+web:
+	@scripts/install-deps.sh web
+	@$(EMSDK_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DTOVA_WEB=ON -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+	@$(EMSDK_ENV) cmake --build $(WEB_BUILD)
+	@echo "site: $(WEB_BUILD)/site"
+
+# Serves the site on this machine only.
+serve: web
+	@echo "Tova in the browser: http://127.0.0.1:$(PORT)/"
+	@cd $(WEB_BUILD)/site && python3 -m http.server --bind 127.0.0.1 $(PORT)
+
+# A screenshot of the window on the sample drawing, taken under Xvfb (docs/screenshot.png), the
+# sample's PDF sheet as a picture (docs/sheet.png), and the page in Chromium (docs/web.png).
 screenshot:
 	@scripts/install-deps.sh screenshot
 	@$(MAKE) --no-print-directory build
@@ -45,6 +65,8 @@ screenshot:
 	@$(BUILD)/tova-export --title "Block and cylinder" --author "李明 Li Ming" --date 2026-12-07 \
 	  --number TD-01 samples/Tova.ini $(BUILD)/sheet.pdf
 	@pdftoppm -r 60 -png -singlefile $(BUILD)/sheet.pdf docs/sheet
+	@$(MAKE) --no-print-directory web >/dev/null
+	@/usr/bin/python3 scripts/web-screenshot.py $(WEB_BUILD)/site docs/web.png
 
 # The document reader under libFuzzer for FUZZ_SECONDS; what it finds new is merged, minimised,
 # into tests/fuzz/corpus, which make test replays.
@@ -59,10 +81,12 @@ fuzz:
 	  -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
 	$(FUZZ_BUILD)/tests/fuzz_document_reader -merge=1 tests/fuzz/corpus $(FUZZ_BUILD)/corpus
 
-# The hot paths of the core and of the window, with the median and 99th percentile of each.
+# The hot paths of the core, the window and the page, with the median and 99th percentile of each.
 bench: build
 	@$(BUILD)/bench/core_bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/window_bench
+	@$(MAKE) --no-print-directory web >/dev/null
+	@/usr/bin/python3 bench/web_bench.py $(WEB_BUILD)/site
 
 # Start-up to the main window mapped, and peak memory, against a plain Qt window of as many
 # widgets: 10 alternating runs under Xvfb.
@@ -88,4 +112,4 @@ package: build
 	@echo "package: $(BUILD)/$$(cd $(BUILD) && ls -t tova_*.deb | head -n 1)"
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing or running Tova needs and that are missing.
-# Usage: scripts/install-deps.sh build|run|screenshot|fuzz|package|package-check|icons
+# Usage: scripts/install-deps.sh build|web|run|screenshot|fuzz|package|package-check|icons
 # As root it installs with apt-get; otherwise it prints the apt-get line to run and fails.
 set -euo pipefail
 
 # The window tests under a virtual display need Xvfb and xdotool, and ImageMagick to compare;
 # the export tests read DXF back with ezdxf and check the PDF sheet with qpdf and poppler's tools
 # (its Chinese text needs a font that has it); the install test validates the menu entry and the
-# MIME type.
+# MIME type; the page is built with Emscripten and tested in headless Chromium through Selenium.
 build=(cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
        libbenchmark-dev libpng-dev libcairo2-dev libpango1.0-dev python3-ezdxf qpdf poppler-utils
        fonts-wqy-microhei xvfb xauth xdotool imagemagick x11-utils fonts-liberation2
-       desktop-file-utils shared-mime-info)
+       desktop-file-utils shared-mime-info
+       emscripten chromium chromium-driver python3-selenium)
 run=(fonts-wqy-microhei)
 screenshot=()
 fuzz=(clang libclang-rt-14-dev)
@@ -25,14 +26,14 @@ icons=(librsvg2-bin)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
-  build) ;;
+  build|web) ;;
   run) wanted+=("${run[@]}") ;;
   screenshot) wanted+=("${run[@]}" "${screenshot[@]}") ;;
   fuzz) wanted+=("${fuzz[@]}") ;;
   package) wanted+=("${package[@]}") ;;
   package-check) wanted+=("${package[@]}" "${package_check[@]}") ;;
   icons) wanted=("${icons[@]}") ;;
-  *) echo "usage: $0 build|run|screenshot|fuzz|package|package-check|icons" >&2; exit 2 ;;
+  *) echo "usage: $0 build|web|run|screenshot|fuzz|package|package-check|icons" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -70,6 +70,11 @@ void Surface::Clear() {
     }
   }
   dirty_ = {0, 0, width_, height_};
+  dirtyBands_.resize(static_cast<std::size_t>((height_ + kDirtyBandRows - 1) / kDirtyBandRows));
+  for (std::size_t band = 0; band < dirtyBands_.size(); ++band) {
+    const int top = static_cast<int>(band) * kDirtyBandRows;
+    dirtyBands_[band] = {0, top, width_, std::min(top + kDirtyBandRows, height_)};
+  }
 }
 
 void Surface::Emit(int x, int y) {
@@ -128,6 +133,13 @@ void Surface::Paint(Rgb colour, bool mayRepeat) {
         });
         break;
       }
+    }
+    for (const int index : shape_) {
+      const int x = index % width_, y = index / width_;
+      PixelRect& band = dirtyBands_[static_cast<std::size_t>(y / kDirtyBandRows)];
+      band = band.Empty() ? PixelRect{x, y, x + 1, y + 1}
+                          : PixelRect{std::min(band.left, x), std::min(band.top, y), std::max(band.right, x + 1),
+                                      std::max(band.bottom, y + 1)};
     }
     if (dirty_.Empty()) {
       dirty_ = shapeBox_;
@@ -273,6 +285,12 @@ PixelRect Surface::TakeDirtyRect() {
   const PixelRect r = dirty_;
   dirty_ = {};
   return r;
+}
+
+std::vector<PixelRect> Surface::TakeDirtyBands() {
+  std::vector<PixelRect> bands(dirtyBands_.size());
+  bands.swap(dirtyBands_);
+  return bands;
 }
 
 }  // namespace tova

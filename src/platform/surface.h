@@ -88,6 +88,11 @@ class Surface {
   Image Snapshot() const;
   // The part changed since the last call, and forget it.
   PixelRect TakeDirtyRect();
+  // The same, finer: for each band of kDirtyBandRows rows from the top, the part of the band
+  // changed since the last call (empty where nothing changed), and forget it. A cross-hair
+  // moved a little is then two thin stripes, not the whole surface.
+  static constexpr int kDirtyBandRows = 32;
+  std::vector<PixelRect> TakeDirtyBands();
 
  private:
   struct Offset {
@@ -111,6 +116,7 @@ class Surface {
   int drawWidth_ = 1;
   Image picture_;
   PixelRect dirty_;
+  std::vector<PixelRect> dirtyBands_;
   PixelRect shapeBox_{1 << 30, 1 << 30, 0, 0};  // the pixels of the shape being collected
   int64_t shapesDrawn_ = 0;
   // Scratch space reused by every shape: the offsets of one circle, and the buffer indices of

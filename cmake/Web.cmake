@@ -1,0 +1,29 @@
+# The page for the browser: the core and the web shell compiled to WebAssembly with Emscripten,
+# beside the page's own files, as one folder that any static host can serve (make web).
+#
+#   site/index.html, tova.css, tova.js    the page and its shell (src/web/site/)
+#   site/tova-core.js, tova-core.wasm     the program
+#   site/manifest.webmanifest, sw.js      installing it, and working offline
+#   site/Help.htm, Malvo.htm, tova.svg    the help pages and the icon
+#   site/Tova.ini                         the sample drawing of a first start
+set(site ${CMAKE_BINARY_DIR}/site)
+file(GLOB TOVA_WEB_SOURCES CONFIGURE_DEPENDS src/web/*.cpp)
+add_executable(tova_web ${TOVA_WEB_SOURCES})
+target_link_libraries(tova_web PRIVATE tova_core)
+set_target_properties(tova_web PROPERTIES OUTPUT_NAME tova-core SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${site})
+# Asyncify lets the program wait for the page's dialogs and pauses inside one event, as it waits
+# for modal boxes on the desktop. Drawings live in IndexedDB through IDBFS.
+target_link_options(tova_web PRIVATE
+  -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web -sINVOKE_RUN=0
+  -sEXPORTED_FUNCTIONS=_malloc,_free -sEXPORTED_RUNTIME_METHODS=ccall,UTF8ToString,stringToUTF8,lengthBytesUTF8,FS,HEAPU8,HEAP32,HEAPU32
+  -lidbfs.js)
+file(GLOB TOVA_PAGE_FILES RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS src/web/site/*)
+set(page_files ${TOVA_PAGE_FILES} help/Help.htm help/Malvo.htm packaging/tova.svg samples/Tova.ini)
+set(copied)
+foreach(file ${page_files})
+  get_filename_component(name ${file} NAME)
+  add_custom_command(OUTPUT ${site}/${name} COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/${file} ${site}/${name}
+                     DEPENDS ${file} VERBATIM)
+  list(APPEND copied ${site}/${name})
+endforeach()
+add_custom_target(tova_site ALL DEPENDS ${copied} tova_web)

@@ -1,0 +1,498 @@
+// Tova in the browser: the page that stands where the desktop window stands. It builds its
+// elements from the window's layout tables (which the program gives as JSON), passes their
+// events to the program, paints what the program drew, and answers the program's calls for
+// boxes, dialogs, files, sound and the clipboard.
+'use strict';
+
+window.Tova = (() => {
+  const el = {};          // elements by control name
+  const boxes = {P: 0, D: 1};
+  const state = {busy: false, ended: false, beeps: 0, syncing: null, clip: null, clipWrites: 0};
+  let M;                  // the Emscripten module
+  let layout;
+
+  // ---- building the page from the layout tables ------------------------------------------
+  function caption(text, into) {  // "&File" underlines F
+    const at = text.indexOf('&');
+    if (at < 0) { into.textContent = text; return ''; }
+    into.append(text.slice(0, at));
+    const key = document.createElement('u');
+    key.textContent = text[at + 1];
+    into.append(key, text.slice(at + 2));
+    return text[at + 1].toLowerCase();
+  }
+
+  function place(node, c, dx = 0, dy = 0) {
+    Object.assign(node.style, {left: `${c.left + dx}px`, top: `${c.top + dy}px`,
+                               width: `${c.width}px`, height: `${c.height}px`});
+  }
+
+  const arrows = {a1: '↖', a2: '↗', a3: '↙', a4: '↘'};
+
+  function control(c) {
+    let node;
+    switch (c.kind) {
+      case 'Button':
+        node = document.createElement('button');
+        node.type = 'button';
+        node.textContent = arrows[c.name] || c.caption;
+        node.addEventListener('click', () => run('tova_click', ['string'], [c.name]));
+        break;
+      case 'Label':
+        node = document.createElement('span');
+        node.className = 'label';
+        node.textContent = c.caption;
+        break;
+      case 'CheckBox': {
+        node = document.createElement('label');
+        node.className = 'check';
+        const box = document.createElement('input');
+        box.type = 'checkbox';
+        node.append(box, c.caption);
+        break;
+      }
+      case 'HScrollBar': {
+        node = document.createElement('input');
+        node.type = 'range';
+        const r = layout.scrollBars.find(b => b.name === c.name);
+        Object.assign(node, {min: r.min, max: r.max, value: r.value});
+        node.addEventListener('input', () => run('tova_scroll', ['string'], [c.name]));
+        break;
+      }
+      case 'TextBox':
+        node = document.createElement('input');
+        node.type = 'text';
+        node.readOnly = true;
+        break;
+    }
+    node.id = c.name;
+    node.classList.add('control');
+    node.title = c.tip;
+    node.setAttribute('aria-label', /[A-Za-z0-9].*[A-Za-z0-9]/.test(c.caption) ? c.caption.trim() : c.tip);
+    node.setAttribute('aria-description', c.tip);
+    place(node, c);
+    return node;
+  }
+
+  function picture(c, parent, dx, dy) {
+    const frame = document.createElement('div');
+    frame.className = 'picture';
+    place(frame, c, dx, dy);
+    const canvas = document.createElement('canvas');
+    canvas.id = c.name;
+    canvas.width = c.width - 2 * layout.pictureBorder;
+    canvas.height = c.height - 2 * layout.pictureBorder;
+    canvas.title = c.tip;
+    canvas.setAttribute('aria-label', c.tip);
+    frame.append(canvas);
+    parent.append(frame);
+    el[c.name] = canvas;
+    el[c.name + '.frame'] = frame;
+    const box = boxes[c.name];
+    // Where the canvas lies on the screen, asked again only when the page moves, so that a
+    // pointer move does not make the browser lay the page out first.
+    let where = null;
+    const forget = () => { where = null; };
+    window.addEventListener('resize', forget);
+    window.addEventListener('scroll', forget, true);
+    const at = e => {
+      where = where || canvas.getBoundingClientRect();
+      return [(e.clientX - where.left) * canvas.width / where.width, (e.clientY - where.top) * canvas.height / where.height];
+    };
+    canvas.addEventListener('mousedown', e => {
+      // The second press of a double click is a double click only, as on the desktop (a mouse
+      // event, since only those count the clicks).
+      if (e.detail === 2) { if (box === 0) run('tova_pointer', ['number', 'number', 'number', 'number'], [0, 2, 0, 0]); return; }
+      run('tova_pointer', ['number', 'number', 'number', 'number'], [box, 0, ...at(e)]);
+    });
+    canvas.addEventListener('pointermove', e => {
+      // A move never waits for anything, so it runs at once and is painted at once.
+      if (state.busy || state.ended || !M) return;
+      const received = performance.now();
+      M._tova_pointer(box, 1, ...at(e));
+      paint('P');
+      paint('D');
+      // How long from the event (as the browser stamped it, and as the page received it) to the
+      // painted picture, for the benchmark when it asks.
+      if (state.timings) state.timings.push([performance.now() - e.timeStamp, performance.now() - received]);
+    });
+    return frame;
+  }
+
+  function build() {
+    const client = document.getElementById('client');
+    client.style.width = `${layout.client[0]}px`;
+    client.style.height = `${layout.client[1]}px`;
+    client.style.background = colour(layout.back);
+    document.title = layout.caption;
+    const canvasFrame = picture(layout.canvas, client, 0, 0);
+    for (const [x1, y1, x2, y2] of layout.dividers) {
+      const line = document.createElement('div');
+      line.className = 'divider';
+      Object.assign(line.style, {left: `${x1 + layout.pictureBorder}px`, top: `${y1 + layout.pictureBorder}px`,
+                                 width: `${Math.max(x2 - x1, 0) + 1}px`, height: `${Math.max(y2 - y1, 0) + 1}px`});
+      canvasFrame.append(line);
+    }
+    // The 3D view lies over the canvas, placed from its drawing area, inside its border.
+    picture(layout.view, canvasFrame, layout.pictureBorder, layout.pictureBorder);
+    el['D.frame'].hidden = true;
+    for (const c of layout.controls) {
+      const node = control(c);
+      client.append(node);
+      el[c.name] = node;
+    }
+    el.Form1 = client;
+    buildMenus();
+    layout.tabOrder.forEach((name, i) => { if (el[name]) el[name].tabIndex = i + 1; });
+  }
+
+  function buildMenus() {
+    const bar = document.getElementById('menubar');
+    const keys = {};
+    let open = null;
+    const close = () => { if (open) { open.list.hidden = true; open.button.setAttribute('aria-expanded', 'false'); open = null; } };
+    for (const m of layout.menus) {
+      const wrap = document.createElement('div');
+      wrap.className = 'menu';
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.id = m.name;
+      button.setAttribute('aria-haspopup', 'menu');
+      keys[caption(m.caption, button)] = button;
+      const list = document.createElement('div');
+      list.className = 'menu-items';
+      list.setAttribute('role', 'menu');
+      list.hidden = true;
+      for (const item of m.items) {
+        const entry = document.createElement('button');
+        entry.type = 'button';
+        entry.id = item.name;
+        entry.setAttribute('role', item.ticked ? 'menuitemcheckbox' : 'menuitem');
+        if (item.ticked) entry.setAttribute('aria-checked', 'true');
+        entry.classList.toggle('ticked', item.ticked);
+        caption(item.caption, entry);
+        entry.addEventListener('click', () => {
+          close();
+          if (layout.handlers.includes(item.name)) run('tova_click', ['string'], [item.name]);
+        });
+        list.append(entry);
+      }
+      button.addEventListener('click', e => {
+        e.stopPropagation();
+        const wasOpen = open && open.button === button;
+        close();
+        if (!wasOpen) { list.hidden = false; button.setAttribute('aria-expanded', 'true'); open = {button, list}; }
+      });
+      wrap.append(button, list);
+      bar.append(wrap);
+      el[m.name] = button;
+    }
+    document.addEventListener('click', close);
+    document.addEventListener('keydown', e => {
+      if (e.key === 'Escape') close();
+      const button = e.altKey && keys[e.key.toLowerCase()];
+      if (button && !button.disabled) { e.preventDefault(); button.click(); button.focus(); }
+    });
+  }
+
+  // ---- running the program ----------------------------------------------------------------
+  // One event at a time, as in the window: while the program runs one (it may be waiting for a
+  // dialog or pausing inside "GO"), other events are not heard.
+  async function run(name, types, args) {
+    if (state.busy || state.ended || !M) return false;
+    state.busy = true;
+    try {
+      await M.ccall(name, 'number', types, args, {async: true});
+    } finally {
+      state.busy = false;
+      paint('P');
+      paint('D');
+      flushClipboard();
+    }
+    return true;
+  }
+
+  // Puts on the page's canvas what changed on the program's surface, a band of rows at a time.
+  let rects = 0;
+  function paint(name) {
+    const box = boxes[name];
+    rects = rects || M._malloc(4 * 4 * 64);
+    const count = M._tova_changes(box, rects);
+    if (!count) return;
+    const context = el[name].getContext('2d');
+    const r = M.HEAP32.subarray(rects >> 2, (rects >> 2) + 4 * count);
+    let at = M._tova_changed_pixels();
+    for (let i = 0; i < 4 * count; i += 4) {
+      const w = r[i + 2] - r[i], h = r[i + 3] - r[i + 1];
+      context.putImageData(new ImageData(new Uint8ClampedArray(M.HEAPU8.buffer, at, w * h * 4), w, h), r[i], r[i + 1]);
+      at += w * h * 4;
+    }
+  }
+
+  const colour = rgb => `#${(rgb & 0xFFFFFF).toString(16).padStart(6, '0')}`;
+
+  // ---- the shell's calls --------------------------------------------------------------------
+  function enable(name, on) {
+    const node = el[name];
+    if (!node) return;
+    if ('disabled' in node) node.disabled = !on;
+    else node.classList.toggle('disabled', !on);
+    const input = node.querySelector && node.querySelector('input');
+    if (input) input.disabled = !on;
+  }
+  function show(name, visible) {
+    const node = el[name + '.frame'] || el[name];
+    if (node) node.hidden = !visible;
+  }
+  function backColour(name, rgb) { if (el[name]) el[name].style.background = colour(rgb); }
+  function setText(name, text) { if (el[name]) el[name].value = text; }
+  function value(name) {
+    const node = el[name];
+    if (!node) return 0;
+    const input = node.type === 'range' ? node : node.querySelector('input');
+    return input.type === 'checkbox' ? (input.checked ? 1 : 0) : Number(input.value);
+  }
+  function setValue(name, v) {
+    const node = el[name];
+    if (!node) return;
+    const input = node.type === 'range' ? node : node.querySelector('input');
+    if (input.type === 'checkbox') input.checked = v !== 0; else input.value = v;
+  }
+
+  let audio = null;
+  function beep() {
+    ++state.beeps;
+    // The browser lets a page make sound only once the user has acted on it.
+    if (!navigator.userActivation || !navigator.userActivation.hasBeenActive) return;
+    try {
+      audio = audio || new AudioContext();
+      const tone = audio.createOscillator(), gain = audio.createGain();
+      tone.frequency.value = 880;
+      gain.gain.value = 0.08;
+      tone.connect(gain).connect(audio.destination);
+      tone.start();
+      tone.stop(audio.currentTime + 0.08);
+    } catch (e) { /* no sound: nothing else to do */ }
+  }
+
+  function dialog(node) {
+    return new Promise(resolve => {
+      node.addEventListener('close', () => resolve(node.returnValue), {once: true});
+      node.returnValue = '';
+      node.showModal();
+    });
+  }
+
+  async function messageBox(text, title, okCancel, question) {
+    const box = document.getElementById('box');
+    document.getElementById('box-title').textContent = title;
+    document.getElementById('box-text').textContent = text;
+    const icon = document.getElementById('box-icon');
+    icon.textContent = question ? '?' : '!';
+    icon.className = `icon ${question ? 'question' : 'exclamation'}`;
+    document.getElementById('box-input').hidden = true;
+    document.getElementById('box-cancel').hidden = !okCancel;
+    box.dataset.kind = 'message';
+    return (await dialog(box)) === 'ok' ? 1 : 0;
+  }
+
+  async function prompt(text, title, preset) {
+    const box = document.getElementById('box');
+    document.getElementById('box-title').textContent = title;
+    document.getElementById('box-text').textContent = text;
+    document.getElementById('box-icon').className = 'icon none';
+    const input = document.getElementById('box-input');
+    input.hidden = false;
+    input.value = preset;
+    document.getElementById('box-cancel').hidden = false;
+    box.dataset.kind = 'prompt';
+    setTimeout(() => input.select());
+    return (await dialog(box)) === 'ok' ? input.value : '';
+  }
+
+  // ---- files: the drawings folder in the browser's storage ----------------------------------
+  const folder = '/drawings';
+  const stored = () => M.FS.readdir(folder).filter(n => n !== '.' && n !== '..' && !n.endsWith('.saving'));
+
+  function persist() {
+    // One synchronisation at a time; a later request runs after it.
+    const next = () => new Promise(resolve => M.FS.syncfs(false, () => resolve()));
+    state.syncing = (state.syncing || Promise.resolve()).then(next);
+    return state.syncing;
+  }
+
+  function download(name) {
+    const bytes = M.FS.readFile(`${folder}/${name}`);
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  }
+
+  async function openDialog(field) {
+    const box = document.getElementById('open');
+    const list = document.getElementById('open-list');
+    const name = document.getElementById('open-name');
+    const fill = chosen => {
+      list.replaceChildren(...stored().filter(n => /\.krt$/i.test(n)).map(n => new Option(n, n, false, n === chosen)));
+    };
+    fill();
+    name.value = field;
+    list.onchange = () => { name.value = list.value; };
+    list.ondblclick = () => { if (list.value) box.close('ok'); };
+    document.getElementById('open-download').onclick = () => { if (list.value) download(list.value); };
+    const file = document.getElementById('open-file');
+    document.getElementById('open-import').onclick = () => file.click();
+    file.onchange = async () => {
+      const picked = file.files[0];
+      if (!picked) return;
+      const base = picked.name.replace(/^.*[\\/]/, '');
+      M.FS.writeFile(`${folder}/${base}`, new Uint8Array(await picked.arrayBuffer()));
+      file.value = '';
+      await persist();
+      fill(base);
+      name.value = base;
+    };
+    const answer = await dialog(box);
+    const chosen = name.value.trim();
+    if (answer !== 'ok' || !chosen) return null;
+    return chosen.startsWith('/') ? chosen : `${folder}/${chosen}`;
+  }
+
+  function newString(text) {
+    if (text === null || text === undefined) return 0;
+    const size = M.lengthBytesUTF8(text) + 1;
+    const at = M._malloc(size);
+    M.stringToUTF8(text, at, size);
+    return at;
+  }
+
+  // ---- the clipboard -----------------------------------------------------------------------
+  // What the program puts there in one event goes to the system's clipboard when the event is
+  // over: the last picture put.
+  function clearClipboard() { state.clip = null; }
+  function putClipboard(pixels, width, height) {
+    const image = new ImageData(width, height);
+    const out = new Uint32Array(image.data.buffer);
+    const from = M.HEAPU32.subarray(pixels >> 2, (pixels >> 2) + width * height);
+    for (let i = 0; i < from.length; ++i) {
+      const p = from[i];
+      out[i] = 0xFF000000 | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+    }
+    state.clip = image;
+  }
+  function flushClipboard() {
+    const image = state.clip;
+    if (!image) return;
+    state.clip = null;
+    const canvas = document.createElement('canvas');
+    canvas.width = image.width;
+    canvas.height = image.height;
+    canvas.getContext('2d').putImageData(image, 0, 0);
+    const png = new Promise(resolve => canvas.toBlob(resolve, 'image/png'));
+    try {
+      navigator.clipboard.write([new ClipboardItem({'image/png': png})])
+        .then(() => { ++state.clipWrites; }, () => {});
+    } catch (e) { /* the browser refuses: nothing changes */ }
+  }
+  async function clipboardPicture() {
+    try {
+      for (const item of await navigator.clipboard.read()) {
+        if (!item.types.includes('image/png')) continue;
+        const bitmap = await createImageBitmap(await item.getType('image/png'));
+        const canvas = document.createElement('canvas');
+        canvas.width = bitmap.width;
+        canvas.height = bitmap.height;
+        const context = canvas.getContext('2d');
+        context.drawImage(bitmap, 0, 0);
+        const rgba = new Uint32Array(context.getImageData(0, 0, bitmap.width, bitmap.height).data.buffer);
+        const at = M._malloc(4 * (2 + rgba.length));
+        const words = M.HEAPU32.subarray(at >> 2, (at >> 2) + 2 + rgba.length);
+        words[0] = bitmap.width;
+        words[1] = bitmap.height;
+        for (let i = 0; i < rgba.length; ++i) {
+          const p = rgba[i];
+          words[2 + i] = 0xFF000000 | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+        }
+        return at;
+      }
+    } catch (e) { /* refused or empty: nothing to paste */ }
+    return 0;
+  }
+
+  function openHelp(path) { window.open(path.replace(/^\.\//, ''), '_blank', 'noopener'); }
+
+  function end() {
+    state.ended = true;
+    document.getElementById('Form1').hidden = true;
+    document.getElementById('ended').hidden = false;
+    window.close();
+  }
+
+  // ---- start-up ------------------------------------------------------------------------------
+  // The drawing a link names (?drawing=exercises/ex1.KRT, on this site), read into a folder of
+  // its own; a path that reads nothing when it cannot be fetched.
+  async function linkedDrawing(path) {
+    const missing = '/links/missing.KRT';
+    try {
+      const url = new URL(path, location.href);
+      if (url.origin !== location.origin) return missing;
+      const reply = await fetch(url);
+      if (!reply.ok) return missing;
+      const name = url.pathname.replace(/^.*\//, '') || 'drawing.KRT';
+      M.FS.writeFile(`/links/${name}`, new Uint8Array(await reply.arrayBuffer()));
+      return `/links/${name}`;
+    } catch (e) {
+      return missing;
+    }
+  }
+
+  async function boot(module) {
+    M = module;
+    layout = JSON.parse(M.UTF8ToString(M._tova_layout()));
+    build();
+    M.FS.mkdir(folder);
+    M.FS.mkdir('/links');
+    M.FS.mount(M.FS.filesystems.IDBFS, {}, folder);
+    await new Promise(resolve => M.FS.syncfs(true, () => resolve()));
+    M.FS.chdir(folder);
+    let startup = 'Tova.ini';
+    const link = new URLSearchParams(location.search).get('drawing');
+    if (link) {
+      startup = await linkedDrawing(link);
+    } else if (!stored().includes('Tova.ini')) {
+      // The first start: the sample drawing becomes the stored start-up document.
+      try {
+        const reply = await fetch('Tova.ini');
+        if (reply.ok) {
+          M.FS.writeFile(`${folder}/Tova.ini`, new Uint8Array(await reply.arrayBuffer()));
+          await persist();
+        }
+      } catch (e) { /* offline on a first visit: the start-up message says so */ }
+    }
+    await run('tova_start', ['string'], [startup]);
+    window.addEventListener('beforeunload', e => {
+      if (!state.ended && M._tova_changed()) { e.preventDefault(); e.returnValue = ''; }
+    });
+    state.ready = true;
+    state.readyAt = performance.now();  // from the start of the navigation
+    document.dispatchEvent(new Event('tova-ready'));
+  }
+
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+
+  return {
+    state, boot, run, paint, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
+    openDialog, newString, clearClipboard, putClipboard, clipboardPicture, persist, openHelp, end,
+    get module() { return M; },
+  };
+})();
+
+// Emscripten's module: the program starts once the WebAssembly is ready.
+var Module = {
+  locateFile: path => path,
+  onRuntimeInitialized() { Tova.boot(Module); },
+};

@@ -1,0 +1,119 @@
+// The program in the page: the page calls these functions for the events of its elements, then
+// paints what the surfaces say has changed.
+#include <emscripten.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/canvas_input.h"
+#include "app/click_handlers.h"
+#include "app/leaving.h"
+#include "app/menu_tree.h"
+#include "app/startup.h"
+#include "document/document_format.h"
+#include "program/program.h"
+#include "view3d/navigation.h"
+#include "web/web_layout.h"
+#include "web/web_shell.h"
+
+namespace {
+
+tova::WebShell shell;
+std::unique_ptr<tova::Program> program;
+
+tova::Surface& SurfaceOf(int box) { return box == 0 ? program->P : program->D; }
+
+// The pixels tova_changes gives the page.
+std::vector<uint32_t> staging;
+
+}  // namespace
+
+extern "C" {
+
+// The window's layout, menus and tab order as JSON, for the page to build its elements from.
+EMSCRIPTEN_KEEPALIVE const char* tova_layout() {
+  static const std::string json = tova::LayoutJson();
+  return json.c_str();
+}
+
+// Loads the window on `document` (a path in the page's file system).
+EMSCRIPTEN_KEEPALIVE void tova_start(const char* document) {
+  program = std::make_unique<tova::Program>(shell);
+  tova::Form_Load(*program, document);
+  shell.savedText = tova::FormatDocument(program->tables);
+}
+
+// A pointer event on the canvas (box 0) or the 3D view (box 1): 0 down, 1 move, 2 double click.
+EMSCRIPTEN_KEEPALIVE void tova_pointer(int box, int kind, double x, double y) {
+  tova::Program& p = *program;
+  if (box == 0) {
+    if (kind == 0) tova::P_MouseDown(p, x, y);
+    if (kind == 1) tova::P_MouseMove(p, x, y);
+    if (kind == 2) tova::P_DblClick(p);
+  } else {
+    if (kind == 0) tova::D_MouseDown(p, x, y);
+    if (kind == 1) tova::D_MouseMove(p, x, y);
+  }
+}
+
+// A click on the button or menu item of that name; 0 when it has no action.
+EMSCRIPTEN_KEEPALIVE int tova_click(const char* name) {
+  const tova::ClickHandler* handler = tova::FindClickHandler(name);
+  if (handler == nullptr) return 0;
+  (*handler)(*program);
+  return 1;
+}
+
+// A scroll bar moved (the page has its new position).
+EMSCRIPTEN_KEEPALIVE void tova_scroll(const char* name) {
+  const std::string bar(name);
+  if (bar == "cdd") tova::cdd_Change(*program);
+  if (bar == "cqq") tova::cqq_Change(*program);
+  if (bar == "cpp") tova::cpp_Change(*program);
+}
+
+// The leaving sequence of a close request: 1 when the program is to end.
+EMSCRIPTEN_KEEPALIVE int tova_leave() { return tova::LeavingSequence(*program) ? 1 : 0; }
+
+// 1 when the drawing differs from the document last read or saved.
+EMSCRIPTEN_KEEPALIVE int tova_changed() {
+  return program && tova::FormatDocument(program->tables) != shell.savedText ? 1 : 0;
+}
+
+// A surface's size.
+EMSCRIPTEN_KEEPALIVE int tova_width(int box) { return SurfaceOf(box).Width(); }
+EMSCRIPTEN_KEEPALIVE int tova_height(int box) { return SurfaceOf(box).Height(); }
+// The pixels of the rectangles tova_changes listed last, one after the other, each row after row
+// in the page's byte order (R, G, B, A).
+EMSCRIPTEN_KEEPALIVE const uint32_t* tova_changed_pixels() { return staging.data(); }
+
+// Lists where the surface changed since the last call into `rects` (left, top, right, bottom),
+// a rectangle for each band of rows that changed (room for 64; a surface is at most 14 bands
+// high), and puts their pixels in tova_changed_pixels. Returns how many.
+EMSCRIPTEN_KEEPALIVE int tova_changes(int box, int* rects) {
+  tova::Surface& surface = SurfaceOf(box);
+  staging.clear();
+  int count = 0;
+  for (const tova::PixelRect& r : surface.TakeDirtyBands()) {
+    if (r.Empty() || count == 64) continue;
+    for (int y = r.top; y < r.bottom; ++y) {
+      const uint32_t* row = surface.Bits() + static_cast<std::size_t>(y) * surface.Width();
+      for (int x = r.left; x < r.right; ++x) {
+        const uint32_t p = row[x];  // 0xFFRRGGBB, whose bytes lie B, G, R, A
+        staging.push_back(0xFF000000u | (p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF));
+      }
+    }
+    // A band that continues the one before it, as wide, lengthens it: one rectangle fewer.
+    if (int* last = count > 0 ? rects + 4 * (count - 1) : nullptr;
+        last != nullptr && last[0] == r.left && last[2] == r.right && last[3] == r.top) {
+      last[3] = r.bottom;
+      continue;
+    }
+    const int at = 4 * count++;
+    rects[at] = r.left, rects[at + 1] = r.top, rects[at + 2] = r.right, rects[at + 3] = r.bottom;
+  }
+  return count;
+}
+
+}  // extern "C"
