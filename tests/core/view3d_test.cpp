@@ -37,7 +37,7 @@ Surface Drawn(const Draw& draw, int width, PenStyle style, int16_t mode = kCopyP
   Surface s(side, side, 0, 0xFFFFFF, mode);
   s.SetDrawWidth(width);
   s.SetDrawStyle(style);
-  s.TakeDirtyRect();
+  s.TakeDirtyRect(), s.TakeDirtyBands();
   draw(s);
   return s;
 }
@@ -79,7 +79,7 @@ TEST(Surface, LinesCirclesAndArcsWithEachPenPixelForPixel) {
   testing::ExpectGolden("surface.txt", lines);
 }
 
-TEST(Surface, RandomShapesChangeEachPixelOnceAndOnlyInsideThePartSaidToChange) {
+TEST(Surface, RandomShapesChangeEachPixelOnceAndOnlyInsideThePartsSaidToChange) {
   std::mt19937 rng(20240611);
   const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
   for (int n = 0; n < 1500; ++n) {  // from one dot to larger than the surface, anywhere near it
@@ -90,12 +90,15 @@ TEST(Surface, RandomShapesChangeEachPixelOnceAndOnlyInsideThePartSaidToChange) {
     const PenStyle style = n / 6 % 2 ? kDotted : kSolid;
     Surface xored = Drawn(shapes[kind], width, style, kXorPen);
     const PixelRect box = xored.TakeDirtyRect();
+    const std::vector<PixelRect> bands = xored.TakeDirtyBands();
     const Surface copy = Drawn(shapes[kind], width, style), circle = Drawn(shapes[1], width, style);
     ASSERT_EQ(xored.Snapshot(), copy.Snapshot()) << n;  // in XOR, no pixel of a shape is drawn twice
     for (int i = 0; i < 121 * 121; ++i) {  // and an arc's pixels are those of its circle
       const int px = i % 121, py = i / 121;
+      const PixelRect& band = bands[static_cast<std::size_t>(py / Surface::kDirtyBandRows)];
       ASSERT_FALSE(copy.Pixel(px, py) && (px < box.left || px >= box.right || py < box.top ||
-                                          py >= box.bottom || (kind == 2 && !circle.Pixel(px, py))))
+                                          py >= box.bottom || (kind == 2 && !circle.Pixel(px, py)) ||
+                                          px < band.left || px >= band.right || py < band.top || py >= band.bottom))
           << n << ": " << px << ", " << py;
     }
   }
