@@ -369,6 +369,9 @@ window.Tova = (() => {
   }
 
   // ---- the clipboard -----------------------------------------------------------------------
+  // The program's 0xFFRRGGBB words and the page's R, G, B, A bytes (read as a word: 0xAABBGGRR)
+  // differ by red and blue changing places, either way.
+  const swapRedBlue = p => 0xFF000000 | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
   // What the program puts there in one event goes to the system's clipboard when the event is
   // over: the last picture put.
   function clearClipboard() { state.clip = null; }
@@ -378,7 +381,7 @@ window.Tova = (() => {
     const from = M.HEAPU32.subarray(pixels >> 2, (pixels >> 2) + width * height);
     for (let i = 0; i < from.length; ++i) {
       const p = from[i];
-      out[i] = 0xFF000000 | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+      out[i] = swapRedBlue(p);
     }
     state.clip = image;
   }
@@ -413,7 +416,7 @@ window.Tova = (() => {
         words[1] = bitmap.height;
         for (let i = 0; i < rgba.length; ++i) {
           const p = rgba[i];
-          words[2 + i] = 0xFF000000 | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+          words[2 + i] = swapRedBlue(p);
         }
         return at;
       }
