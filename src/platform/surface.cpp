@@ -134,13 +134,7 @@ void Surface::Paint(Rgb colour, bool mayRepeat) {
         break;
       }
     }
-    for (const int index : shape_) {
-      const int x = index % width_, y = index / width_;
-      PixelRect& band = dirtyBands_[static_cast<std::size_t>(y / kDirtyBandRows)];
-      band = band.Empty() ? PixelRect{x, y, x + 1, y + 1}
-                          : PixelRect{std::min(band.left, x), std::min(band.top, y), std::max(band.right, x + 1),
-                                      std::max(band.bottom, y + 1)};
-    }
+    if (trackBands_) MarkDirtyBands();
     if (dirty_.Empty()) {
       dirty_ = shapeBox_;
     } else {
@@ -285,6 +279,16 @@ PixelRect Surface::TakeDirtyRect() {
   const PixelRect r = dirty_;
   dirty_ = {};
   return r;
+}
+
+void Surface::MarkDirtyBands() {
+  for (const int index : shape_) {
+    const int x = index % width_, y = index / width_;
+    PixelRect& band = dirtyBands_[static_cast<std::size_t>(y / kDirtyBandRows)];
+    band = band.Empty() ? PixelRect{x, y, x + 1, y + 1}
+                        : PixelRect{std::min(band.left, x), std::min(band.top, y), std::max(band.right, x + 1),
+                                    std::max(band.bottom, y + 1)};
+  }
 }
 
 std::vector<PixelRect> Surface::TakeDirtyBands() {

@@ -88,10 +88,13 @@ class Surface {
   Image Snapshot() const;
   // The part changed since the last call, and forget it.
   PixelRect TakeDirtyRect();
-  // The same, finer: for each band of kDirtyBandRows rows from the top, the part of the band
-  // changed since the last call (empty where nothing changed), and forget it. A cross-hair
-  // moved a little is then two thin stripes, not the whole surface.
+  // The same, finer, once TrackDirtyBands has been called: for each band of kDirtyBandRows rows
+  // from the top, the part of the band changed since the last call (empty where nothing
+  // changed), and forget it. A cross-hair moved a little is then two thin stripes, not the
+  // whole surface. Tracking costs a little for every pixel drawn, so only a surface whose
+  // viewer wants it pays for it.
   static constexpr int kDirtyBandRows = 32;
+  void TrackDirtyBands() { trackBands_ = true; }
   std::vector<PixelRect> TakeDirtyBands();
 
  private:
@@ -105,6 +108,8 @@ class Surface {
   void Bound(int left, int top, int right, int bottom);
   void AddLine(int x1, int y1, int x2, int y2);
   void Paint(Rgb colour, bool mayRepeat);
+  // Widens the changed part of each band by the pixels of the shape just painted.
+  void MarkDirtyBands();
 
   int width_;
   int height_;
@@ -117,6 +122,7 @@ class Surface {
   Image picture_;
   PixelRect dirty_;
   std::vector<PixelRect> dirtyBands_;
+  bool trackBands_ = false;
   PixelRect shapeBox_{1 << 30, 1 << 30, 0, 0};  // the pixels of the shape being collected
   int64_t shapesDrawn_ = 0;
   // Scratch space reused by every shape: the offsets of one circle, and the buffer indices of

@@ -40,6 +40,8 @@ EMSCRIPTEN_KEEPALIVE const char* tova_layout() {
 // Loads the window on `document` (a path in the page's file system).
 EMSCRIPTEN_KEEPALIVE void tova_start(const char* document) {
   program = std::make_unique<tova::Program>(shell);
+  program->P.TrackDirtyBands();
+  program->D.TrackDirtyBands();
   tova::Form_Load(*program, document);
   shell.savedText = tova::FormatDocument(program->tables);
 }

@@ -35,6 +35,7 @@ Draw ArcOf(int x, int y, int r, int from, int to) {  // degrees, made radians wi
 
 Surface Drawn(const Draw& draw, int width, PenStyle style, int16_t mode = kCopyPen, int side = 121) {
   Surface s(side, side, 0, 0xFFFFFF, mode);
+  s.TrackDirtyBands();
   s.SetDrawWidth(width);
   s.SetDrawStyle(style);
   s.TakeDirtyRect(), s.TakeDirtyBands();
