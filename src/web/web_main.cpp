@@ -9,7 +9,6 @@
 #include "app/canvas_input.h"
 #include "app/click_handlers.h"
 #include "app/leaving.h"
-#include "app/menu_tree.h"
 #include "app/startup.h"
 #include "document/document_format.h"
 #include "program/program.h"
