@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/click_handlers.h"
 #include "app/menu_tree.h"
 #include "program/window_layout.h"
 
@@ -72,7 +71,6 @@ std::string LayoutJson() {
             return "{\"name\":" + Quoted(r.name) + ",\"min\":" + Number(r.min) + ",\"max\":" + Number(r.max) +
                    ",\"value\":" + Number(r.value) + "}";
           });
-  json += ",\"handlers\":" + List(ClickHandlers(), [](const ClickHandler& h) { return Quoted(h.control); });
   return json + "}";
 }
 

@@ -2,13 +2,14 @@
 // paints what the surfaces say has changed.
 #include <emscripten.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/canvas_input.h"
 #include "app/click_handlers.h"
-#include "app/leaving.h"
 #include "app/startup.h"
 #include "document/document_format.h"
 #include "program/program.h"
@@ -23,7 +24,8 @@ std::unique_ptr<tova::Program> program;
 
 tova::Surface& SurfaceOf(int box) { return box == 0 ? program->P : program->D; }
 
-// The pixels tova_changes gives the page.
+// What tova_changes found: the changed rectangles, and their pixels in the page's byte order.
+std::vector<int> rects;
 std::vector<uint32_t> staging;
 
 }  // namespace
@@ -74,47 +76,39 @@ EMSCRIPTEN_KEEPALIVE void tova_scroll(const char* name) {
   if (bar == "cpp") tova::cpp_Change(*program);
 }
 
-// The leaving sequence of a close request: 1 when the program is to end.
-EMSCRIPTEN_KEEPALIVE int tova_leave() { return tova::LeavingSequence(*program) ? 1 : 0; }
-
 // 1 when the drawing differs from the document last read or saved.
 EMSCRIPTEN_KEEPALIVE int tova_changed() {
   return program && tova::FormatDocument(program->tables) != shell.savedText ? 1 : 0;
 }
 
-// A surface's size.
-EMSCRIPTEN_KEEPALIVE int tova_width(int box) { return SurfaceOf(box).Width(); }
-EMSCRIPTEN_KEEPALIVE int tova_height(int box) { return SurfaceOf(box).Height(); }
 // The pixels of the rectangles tova_changes listed last, one after the other, each row after row
 // in the page's byte order (R, G, B, A).
 EMSCRIPTEN_KEEPALIVE const uint32_t* tova_changed_pixels() { return staging.data(); }
 
-// Lists where the surface changed since the last call into `rects` (left, top, right, bottom),
-// a rectangle for each band of rows that changed (room for 64; a surface is at most 14 bands
-// high), and puts their pixels in tova_changed_pixels. Returns how many.
-EMSCRIPTEN_KEEPALIVE int tova_changes(int box, int* rects) {
+// Where tova_changes found the surface changed: left, top, right, bottom of each rectangle.
+EMSCRIPTEN_KEEPALIVE const int* tova_change_rects() { return rects.data(); }
+
+// Lists where the surface changed since the last call, a rectangle for each band of rows that
+// changed (bands that continue each other as wide make one), and puts their pixels in
+// tova_changed_pixels. Returns how many.
+EMSCRIPTEN_KEEPALIVE int tova_changes(int box) {
   tova::Surface& surface = SurfaceOf(box);
   staging.clear();
-  int count = 0;
+  rects.clear();
   for (const tova::PixelRect& r : surface.TakeDirtyBands()) {
-    if (r.Empty() || count == 64) continue;
+    if (r.Empty()) continue;
     for (int y = r.top; y < r.bottom; ++y) {
       const uint32_t* row = surface.Bits() + static_cast<std::size_t>(y) * surface.Width();
-      for (int x = r.left; x < r.right; ++x) {
-        const uint32_t p = row[x];  // 0xFFRRGGBB, whose bytes lie B, G, R, A
-        staging.push_back(0xFF000000u | (p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF));
-      }
+      std::transform(row + r.left, row + r.right, std::back_inserter(staging), tova::SwapRedBlue);
     }
-    // A band that continues the one before it, as wide, lengthens it: one rectangle fewer.
-    if (int* last = count > 0 ? rects + 4 * (count - 1) : nullptr;
-        last != nullptr && last[0] == r.left && last[2] == r.right && last[3] == r.top) {
-      last[3] = r.bottom;
-      continue;
+    const std::size_t n = rects.size();
+    if (n > 0 && rects[n - 4] == r.left && rects[n - 2] == r.right && rects[n - 1] == r.top) {
+      rects[n - 1] = r.bottom;
+    } else {
+      rects.insert(rects.end(), {r.left, r.top, r.right, r.bottom});
     }
-    const int at = 4 * count++;
-    rects[at] = r.left, rects[at + 1] = r.top, rects[at + 2] = r.right, rects[at + 3] = r.bottom;
   }
-  return count;
+  return static_cast<int>(rects.size() / 4);
 }
 
 }  // extern "C"

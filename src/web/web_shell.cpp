@@ -2,9 +2,11 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <vector>
 
 namespace tova {
 namespace {
@@ -31,10 +33,12 @@ EM_ASYNC_JS(char*, JsOpenDialog, (const char* field), {
   return Tova.newString(await Tova.openDialog(UTF8ToString(field)));
 });
 EM_JS(void, JsClearClipboard, (), { Tova.clearClipboard(); });
+// Pixels in the page's byte order.
 EM_JS(void, JsPutClipboard, (const uint32_t* pixels, int width, int height), {
   Tova.putClipboard(pixels, width, height);
 });
-// The clipboard's picture in a buffer the page made with _malloc: width, height, then pixels.
+// The clipboard's picture in a buffer the page made with _malloc: width, height, then pixels in
+// the page's byte order.
 EM_ASYNC_JS(uint32_t*, JsClipboardPicture, (), { return await Tova.clipboardPicture(); });
 EM_JS(void, JsPersist, (), { Tova.persist(); });
 EM_JS(void, JsOpenHelp, (const char* path), { Tova.openHelp(UTF8ToString(path)); });
@@ -87,14 +91,18 @@ std::optional<std::string> WebShell::OpenFileDialog(std::string_view fileNameFie
 void WebShell::ClearClipboard() { JsClearClipboard(); }
 
 void WebShell::PutClipboardPicture(const Image& picture) {
-  if (!picture.Empty()) JsPutClipboard(picture.pixels.data(), picture.width, picture.height);
+  if (picture.Empty()) return;
+  std::vector<uint32_t> pixels(picture.pixels.size());
+  std::transform(picture.pixels.begin(), picture.pixels.end(), pixels.begin(), SwapRedBlue);
+  JsPutClipboard(pixels.data(), picture.width, picture.height);
 }
 
 Image WebShell::ClipboardPicture() {
   uint32_t* buffer = JsClipboardPicture();
   if (buffer == nullptr) return {};
   Image picture{static_cast<int>(buffer[0]), static_cast<int>(buffer[1]), {}};
-  picture.pixels.assign(buffer + 2, buffer + 2 + static_cast<std::size_t>(picture.width) * picture.height);
+  picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
+  std::transform(buffer + 2, buffer + 2 + picture.pixels.size(), picture.pixels.begin(), SwapRedBlue);
   std::free(buffer);
   return picture;
 }

@@ -3,11 +3,16 @@
 // the browser's persistent storage, the clipboard is the system's.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/shell.h"
 
 namespace tova {
+
+// The program's 0xFFRRGGBB words and the page's R, G, B, A bytes (read as a word, 0xAABBGGRR)
+// differ by red and blue changing places, either way.
+constexpr uint32_t SwapRedBlue(uint32_t p) { return 0xFF000000u | (p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF); }
 
 class WebShell : public Shell {
  public:

@@ -173,7 +173,7 @@ window.Tova = (() => {
         caption(item.caption, entry);
         entry.addEventListener('click', () => {
           close();
-          if (layout.handlers.includes(item.name)) run('tova_click', ['string'], [item.name]);
+          run('tova_click', ['string'], [item.name]);
         });
         list.append(entry);
       }
@@ -213,14 +213,12 @@ window.Tova = (() => {
   }
 
   // Puts on the page's canvas what changed on the program's surface, a band of rows at a time.
-  let rects = 0;
   function paint(name) {
-    const box = boxes[name];
-    rects = rects || M._malloc(4 * 4 * 64);
-    const count = M._tova_changes(box, rects);
+    const count = M._tova_changes(boxes[name]);
     if (!count) return;
     const context = el[name].getContext('2d');
-    const r = M.HEAP32.subarray(rects >> 2, (rects >> 2) + 4 * count);
+    const first = M._tova_change_rects() >> 2;
+    const r = M.HEAP32.subarray(first, first + 4 * count);
     let at = M._tova_changed_pixels();
     for (let i = 0; i < 4 * count; i += 4) {
       const w = r[i + 2] - r[i], h = r[i + 3] - r[i + 1];
@@ -246,16 +244,16 @@ window.Tova = (() => {
   }
   function backColour(name, rgb) { if (el[name]) el[name].style.background = colour(rgb); }
   function setText(name, text) { if (el[name]) el[name].value = text; }
+  // The input that holds a scroll bar's position or a check box's value.
+  const valueInput = name => el[name] && (el[name].type === 'range' ? el[name] : el[name].querySelector('input'));
   function value(name) {
-    const node = el[name];
-    if (!node) return 0;
-    const input = node.type === 'range' ? node : node.querySelector('input');
+    const input = valueInput(name);
+    if (!input) return 0;
     return input.type === 'checkbox' ? (input.checked ? 1 : 0) : Number(input.value);
   }
   function setValue(name, v) {
-    const node = el[name];
-    if (!node) return;
-    const input = node.type === 'range' ? node : node.querySelector('input');
+    const input = valueInput(name);
+    if (!input) return;
     if (input.type === 'checkbox') input.checked = v !== 0; else input.value = v;
   }
 
@@ -369,21 +367,12 @@ window.Tova = (() => {
   }
 
   // ---- the clipboard -----------------------------------------------------------------------
-  // The program's 0xFFRRGGBB words and the page's R, G, B, A bytes (read as a word: 0xAABBGGRR)
-  // differ by red and blue changing places, either way.
-  const swapRedBlue = p => 0xFF000000 | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
   // What the program puts there in one event goes to the system's clipboard when the event is
   // over: the last picture put.
   function clearClipboard() { state.clip = null; }
   function putClipboard(pixels, width, height) {
-    const image = new ImageData(width, height);
-    const out = new Uint32Array(image.data.buffer);
-    const from = M.HEAPU32.subarray(pixels >> 2, (pixels >> 2) + width * height);
-    for (let i = 0; i < from.length; ++i) {
-      const p = from[i];
-      out[i] = swapRedBlue(p);
-    }
-    state.clip = image;
+    state.clip = new ImageData(new Uint8ClampedArray(M.HEAPU8.slice(pixels, pixels + width * height * 4).buffer),
+                               width, height);
   }
   function flushClipboard() {
     const image = state.clip;
@@ -414,10 +403,7 @@ window.Tova = (() => {
         const words = M.HEAPU32.subarray(at >> 2, (at >> 2) + 2 + rgba.length);
         words[0] = bitmap.width;
         words[1] = bitmap.height;
-        for (let i = 0; i < rgba.length; ++i) {
-          const p = rgba[i];
-          words[2 + i] = swapRedBlue(p);
-        }
+        words.set(rgba, 2);
         return at;
       }
     } catch (e) { /* refused or empty: nothing to paste */ }
