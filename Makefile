@@ -1,9 +1,12 @@
 # Tova: the two everyday commands.
-#   make run   installs what is missing, builds, and starts Tova on the bundled sample drawing
+#   make run   installs what the window needs and is missing, builds, and starts Tova on the
+#              bundled sample drawing
 #   make test  installs what is missing, builds, and runs every test headless
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 JOBS       ?= $(shell nproc)
+# The set of packages that build installs (scripts/install-deps.sh): everything the tests need.
+DEPS        = build
 
 PREFIX     ?= /usr/local
 
@@ -18,15 +21,14 @@ FUZZ_SECONDS ?= 600
 .PHONY: run test build deps screenshot fuzz soak bench bench-startup clean install package web serve
 
 deps:
-	@scripts/install-deps.sh build
+	@scripts/install-deps.sh $(DEPS)
 
 build: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run:
-	@scripts/install-deps.sh run
-	@$(MAKE) --no-print-directory build
+	@$(MAKE) --no-print-directory build DEPS=run
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 	  echo "make run: no display to open the Tova window on (DISPLAY is not set); 'make test' runs headless."; \
 	else cd samples && ../$(BUILD)/tova; fi
@@ -59,8 +61,7 @@ serve: web
 # A screenshot of the window on the sample drawing, taken under Xvfb (docs/screenshot.png), the
 # sample's PDF sheet as a picture (docs/sheet.png), and the page in Chromium (docs/web.png).
 screenshot:
-	@scripts/install-deps.sh screenshot
-	@$(MAKE) --no-print-directory build
+	@$(MAKE) --no-print-directory build DEPS=screenshot
 	@scripts/screenshot.sh $(BUILD)/tova docs/screenshot.png
 	@$(BUILD)/tova-export --title "Block and cylinder" --author "李明 Li Ming" --date 2026-12-07 \
 	  --number TD-01 samples/Tova.ini $(BUILD)/sheet.pdf
