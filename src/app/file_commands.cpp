@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/load_document.h"
+#include "app/stored_document.h"
 #include "diagram/rendering.h"
 #include "document/document_file.h"
 #include "document/document_format.h"
@@ -35,6 +36,7 @@ void NewDocument(Program& program) {
   for (int16_t kind = kLineTable; kind <= kPendingLines; ++kind) ClearTable(program.tables, kind);
   ResetEditing(program);
   RepaintCanvas(program);
+  NoteDocumentStored(program);
 }
 
 void OpenDocument(Program& program) {
@@ -44,6 +46,7 @@ void OpenDocument(Program& program) {
     // A document that cannot be read leaves the drawing as it was.
     if (LoadDocument(program, *path)) {
       RepaintCanvas(program);
+      NoteDocumentStored(program);
       return;
     }
     Notify(program.shell, kFileErrorMessage);
@@ -56,7 +59,10 @@ void SaveDocument(Program& program) {
     const std::string path = program.shell.PromptText(kSavePrompt, kBoxTitle, kDefaultSavePath);
     if (path.empty()) return;  // an empty answer, or the prompt cancelled
     // The file is replaced whole or not at all: a failed save leaves the old one as it was.
-    if (program.shell.SaveFile(path, FormatDocument(program.tables))) return;
+    if (program.shell.SaveFile(path, FormatDocument(program.tables))) {
+      NoteDocumentStored(program);
+      return;
+    }
     Notify(program.shell, kFileErrorMessage);
   }
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/load_document.h"
+#include "app/stored_document.h"
 #include "diagram/rendering.h"
 #include "document/document_file.h"
 #include "platform/message_box.h"
@@ -47,6 +48,7 @@ void Form_Load(Program& program, std::string_view document) {
   } else {
     RepaintCanvas(program);
   }
+  NoteDocumentStored(program);
 }
 
 }  // namespace tova

@@ -12,6 +12,7 @@
 #include "app/leaving.h"
 #include "app/load_document.h"
 #include "app/startup.h"
+#include "app/stored_document.h"
 #include "canvas/commit.h"
 #include "document/document_format.h"
 #include "program/commands.h"
@@ -63,7 +64,8 @@ void Do(std::vector<std::string>& lines, testing::TestProgram& t, const std::str
   const std::string saved = FormatDocument(p.tables);
   const std::optional<Rgb> window = t.shell.backColours[static_cast<std::size_t>(Control::Form1)];
   lines.push_back((saved == kSample ? "the sample" : p.tables == Tables{} ? "no drawing" : "other drawing") +
-                  std::string(ParseDocument(saved) != p.tables ? ", a figure pending" : "") + "; canvas " +
+                  std::string(ParseDocument(saved) != p.tables ? ", a figure pending" : "") +
+                  (DocumentChanged(p) ? ", changed" : "") + "; canvas " +
                   (p.P.Snapshot() == testing::FreshDrawing(p) ? "as drawn" : "other") + " on " +
                   testing::Hex(p.P.BackColour(), 6) + (window ? "; window " + testing::Hex(*window, 6) : ""));
   const auto v = [](auto... n) { return ((" " + std::to_string(n)) + ...); };
@@ -100,6 +102,10 @@ TEST(App, StartUpCommandStatesFileCommandsColoursHelpAndLeaving) {
   Do(lines, t, "Save", Msave_Click, {"OK", "path: no such folder/drawing.KRT", "path: drawing.KRT"});
   t.program.tables.pendingLines[2] = {1, 2, 3, 4, 1};
   Do(lines, t, "Open, a figure pending", Mopen_Click, {"OK", "open: bad.KRT", "no file"});
+  Do(lines, t, "a line unit drawn", [](Program& q) {
+    testing::Clicks(q, {{10, 20}, {100, 60}, {50, 300}, {60, 350}}), C7_Click(q);
+  });
+  Do(lines, t, "Save", Msave_Click, {"OK", "path: no such folder/drawing.KRT", "path: drawn.KRT"});
   t.program.canvas.markX = t.program.canvas.markY = 5;
   Do(lines, t, "FILE, marks at 5 5", C10_Click, {"OK", "path: again.KRT", "OK", "OK", "no file"});
   t.program.canvas.markX = t.program.canvas.markY = 5;
