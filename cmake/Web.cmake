@@ -12,11 +12,11 @@ add_executable(tova_web ${TOVA_WEB_SOURCES})
 target_link_libraries(tova_web PRIVATE tova_core)
 set_target_properties(tova_web PROPERTIES OUTPUT_NAME tova-core SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${site})
 # Asyncify lets the program wait for the page's dialogs and pauses inside one event, as it waits
-# for modal boxes on the desktop. Drawings live in IndexedDB through IDBFS.
+# for modal boxes on the desktop.
 target_link_options(tova_web PRIVATE
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web -sINVOKE_RUN=0
   -sEXPORTED_FUNCTIONS=_malloc,_free -sEXPORTED_RUNTIME_METHODS=ccall,UTF8ToString,stringToUTF8,lengthBytesUTF8,FS,HEAPU8,HEAP32,HEAPU32
-  -lidbfs.js)
+)
 file(GLOB TOVA_PAGE_FILES RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS src/web/site/*)
 set(page_files ${TOVA_PAGE_FILES} help/Help.htm help/Malvo.htm packaging/tova.svg samples/Tova.ini)
 set(copied)

@@ -11,7 +11,7 @@
 #include "app/canvas_input.h"
 #include "app/click_handlers.h"
 #include "app/startup.h"
-#include "document/document_format.h"
+#include "app/stored_document.h"
 #include "program/program.h"
 #include "view3d/navigation.h"
 #include "web/web_layout.h"
@@ -44,7 +44,6 @@ EMSCRIPTEN_KEEPALIVE void tova_start(const char* document) {
   program->P.TrackDirtyBands();
   program->D.TrackDirtyBands();
   tova::Form_Load(*program, document);
-  shell.savedText = tova::FormatDocument(program->tables);
 }
 
 // A pointer event on the canvas (box 0) or the 3D view (box 1): 0 down, 1 move, 2 double click.
@@ -76,9 +75,9 @@ EMSCRIPTEN_KEEPALIVE void tova_scroll(const char* name) {
   if (bar == "cpp") tova::cpp_Change(*program);
 }
 
-// 1 when the drawing differs from the document last read or saved.
+// 1 when the drawing differs from the document last read, started afresh or saved.
 EMSCRIPTEN_KEEPALIVE int tova_changed() {
-  return program && tova::FormatDocument(program->tables) != shell.savedText ? 1 : 0;
+  return program && tova::DocumentChanged(*program) ? 1 : 0;
 }
 
 // The pixels of the rectangles tova_changes listed last, one after the other, each row after row

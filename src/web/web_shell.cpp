@@ -3,9 +3,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 namespace tova {
@@ -40,7 +38,10 @@ EM_JS(void, JsPutClipboard, (const uint32_t* pixels, int width, int height), {
 // The clipboard's picture in a buffer the page made with _malloc: width, height, then pixels in
 // the page's byte order.
 EM_ASYNC_JS(uint32_t*, JsClipboardPicture, (), { return await Tova.clipboardPicture(); });
-EM_JS(void, JsPersist, (), { Tova.persist(); });
+// 1 once the browser has stored the drawing, 0 when it refuses.
+EM_ASYNC_JS(int, JsStore, (const char* path, const char* bytes, int size), {
+  return await Tova.store(UTF8ToString(path), HEAPU8.slice(bytes, bytes + size)) ? 1 : 0;
+});
 EM_JS(void, JsOpenHelp, (const char* path), { Tova.openHelp(UTF8ToString(path)); });
 EM_JS(void, JsEnd, (), { Tova.end(); });
 
@@ -107,24 +108,10 @@ Image WebShell::ClipboardPicture() {
   return picture;
 }
 
+// A drawing is stored as one record, whole, in one transaction: the one stored before under its
+// name stays as it was unless the browser has committed the new one.
 bool WebShell::SaveFile(std::string_view path, std::string_view bytes) {
-  // The new file is written beside the old one and then takes its name: the old one, whole, or
-  // the new one, whole.
-  const std::string target(path), temporary = target + ".saving";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out || !out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  savedText = std::string(bytes);
-  JsPersist();
-  return true;
+  return JsStore(std::string(path).c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
 }
 
 void WebShell::OpenHelpPage(std::string_view path) { JsOpenHelp(std::string(path).c_str()); }

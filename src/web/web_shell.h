@@ -1,6 +1,6 @@
 // The shell of the page in the browser: controls are the page's elements, boxes and dialogs its
-// own modal <dialog>s (the program waits for the answer while the browser runs), files live in
-// the browser's persistent storage, the clipboard is the system's.
+// own modal <dialog>s (the program waits for the answer while the browser runs), drawings are
+// saved to the browser's persistent storage, the clipboard is the system's.
 #pragma once
 
 #include <cstdint>
@@ -34,9 +34,6 @@ class WebShell : public Shell {
   void OpenHelpPage(std::string_view path) override;
   std::string ProgramFolder() override;
   void EndProgram() override;
-
-  // The document as last read or saved, to tell whether the drawing has changed since.
-  std::string savedText;
 };
 
 }  // namespace tova

@@ -44,7 +44,7 @@ def served(site):
 class Page:
     def __init__(self, url, downloads):
         options = Options()
-        for argument in ("--headless=new", "--no-sandbox", "--window-size=900,700"):
+        for argument in ("--headless=new", "--no-sandbox", "--window-size=1300,1100"):
             options.add_argument(argument)
         options.add_experimental_option("prefs", {"download.default_directory": str(downloads)})
         self.d = webdriver.Chrome(options=options)
@@ -53,7 +53,16 @@ class Page:
             "origin": url.rstrip("/"), "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         self.d.execute_cdp_cmd("Page.setDownloadBehavior", {"behavior": "allow", "downloadPath": str(downloads)})
 
+    # The viewport (width, height, device pixels to a CSS pixel, a phone's): by default one the page
+    # fills at twice its size, so that a canvas pixel is a whole number of CSS pixels and the events
+    # land where they do on the native core.
+    screen = (1300, 974, 1, False)
+
     def open(self, query=""):
+        width, height, scale, phone = self.screen
+        self.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": scale, "mobile": phone})
+        self.d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": phone, "maxTouchPoints": 1})
         self.d.get(self.url + query)
         self.wait("return !!(window.Tova && (Tova.state.ready || document.getElementById('box').open))")
 
@@ -69,10 +78,15 @@ class Page:
     def idle(self):
         self.wait("return !Tova.state.busy || document.querySelector('dialog[open]')")
 
+    def at(self, canvas, x, y):
+        """Where a point of a picture box (in its own pixels) is on the screen, at the page's scale."""
+        return self.js("const c = document.getElementById(arguments[0]), r = c.getBoundingClientRect();"
+                       "return [r.left + arguments[1] * r.width / c.width, r.top + arguments[2] * r.height / c.height];",
+                       canvas, x, y)
+
     def mouse(self, kind, canvas, x, y, clicks=1):
-        left, top = self.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
-                            "return [r.left, r.top];", canvas)
-        event = {"type": kind, "x": left + x, "y": top + y, "button": "left" if kind != "mouseMoved" else "none",
+        x, y = self.at(canvas, x, y)
+        event = {"type": kind, "x": x, "y": y, "button": "left" if kind != "mouseMoved" else "none",
                  "clickCount": clicks}
         self.d.execute_cdp_cmd("Input.dispatchMouseEvent", event)
         if kind == "mousePressed":
@@ -95,6 +109,13 @@ class Page:
                        "  s += String.fromCharCode.apply(null, d.subarray(i, i + 8192));"
                        "return btoa(s);", name)
         return base64.b64decode(data)
+
+    def stored(self, name):
+        """The bytes of the drawing stored under that name, or None."""
+        data = self.d.execute_async_script(
+            "const done = arguments[1]; TovaDrawings.read(arguments[0]).then("
+            "  b => done(b ? Array.from(b) : null), () => done(null));", name)
+        return None if data is None else bytes(data)
 
     def controls(self):
         return self.js("""
@@ -141,65 +162,226 @@ def play(page, script, steps):
         assert page.controls() == want, (events[i - 1], page.controls(), want)
 
 
+def native_run(replay, site, folder, name, events):
+    """The events played on the native core; its folder, holding P.rgba and any saved drawing."""
+    out = pathlib.Path(folder, name)
+    out.mkdir()
+    shutil.copy(site / "Tova.ini", out / "Tova.ini")
+    (out / "script.txt").write_text("\n".join(events) + "\n")
+    subprocess.run([replay, out / "script.txt", out], check=True, stdout=subprocess.DEVNULL)
+    return out
+
+
+def session_matches_native(page, native):
+    """The session on the page, against the native core: controls after every event, the pictures,
+    the saved drawing and the clipboard at the end."""
+    assert page.pixels("P") == (native / "start-P.rgba").read_bytes(), "start-up on the sample"
+    play(page, HERE / "session.txt", native / "steps.txt")
+    for name in ("P", "D"):
+        assert page.pixels(name) == (native / f"{name}.rgba").read_bytes(), name
+    assert page.stored("drawing.KRT") == (native / "drawing.KRT").read_bytes(), "the saved drawing"
+    assert page.js("return Tova.state.clipWrites") >= 1, "nothing went to the clipboard"
+    clip = page.d.execute_async_script("""
+        const done = arguments[0];
+        navigator.clipboard.read().then(async items => {
+          const bitmap = await createImageBitmap(await items[0].getType('image/png'));
+          const c = document.createElement('canvas'); c.width = bitmap.width; c.height = bitmap.height;
+          const x = c.getContext('2d'); x.drawImage(bitmap, 0, 0);
+          const d = x.getImageData(0, 0, c.width, c.height).data; let s = '';
+          for (let i = 0; i < d.length; i += 8192) s += String.fromCharCode.apply(null, d.subarray(i, i + 8192));
+          done(btoa(s));
+        }, () => done(''));""")
+    assert base64.b64decode(clip) == (native / "clipboard.rgba").read_bytes(), "the clipboard"
+
+
+def save_as(page, name):
+    page.js("document.getElementById('Msave').click()")
+    page.answer("ok")
+    page.answer("ok", name)
+
+
+def open_stored(page, name):
+    """Opens a stored drawing through the Open dialog; the names the dialog listed."""
+    page.js("document.getElementById('Mopen').click()")
+    page.answer("ok")
+    page.wait("return document.getElementById('open').open && document.getElementById('open-list').options.length")
+    listed = page.js("return Array.from(document.getElementById('open-list').options, o => o.value)")
+    page.js("document.getElementById('open-name').value = arguments[0]", name)
+    page.d.find_element(By.ID, "open-ok").click()
+    page.idle()
+    return listed
+
+
+def asks_on_leaving(page):
+    return page.js("const e = document.createEvent('BeforeUnloadEvent'); e.initEvent('beforeunload', false, true);"
+                   "window.dispatchEvent(e); return e.defaultPrevented;")
+
+
+def tabs_keep_every_drawing(page, first, second, native, sample):
+    """Two tabs of one profile, both open before either saves: each one's drawing survives the other's
+    save and a reload; two saves of one name leave one of the two whole; a refused save is reported,
+    asked again, and leaves the drawing stored before whole."""
+    page.d.switch_to.window(second)
+    save_as(page, "second.KRT")
+    page.d.switch_to.window(first)
+    page.open()
+    assert {"drawing.KRT", "second.KRT"} <= set(open_stored(page, "second.KRT")), "both tabs' drawings listed"
+    assert page.pixels("P") == (native / "start-P.rgba").read_bytes(), "the other tab's drawing opened whole"
+    assert not asks_on_leaving(page), "asks on leaving after Open with no edit"
+    open_stored(page, "drawing.KRT")
+    assert page.stored("drawing.KRT") == (native / "drawing.KRT").read_bytes()
+    assert not asks_on_leaving(page)
+    page.js("document.getElementById('C0').click()")
+    for x, y in ((10, 20), (100, 60), (50, 300), (60, 350)):
+        page.mouse("mouseMoved", "P", x, y)
+        page.mouse("mousePressed", "P", x, y)
+    page.js("document.getElementById('C7').click()")
+    page.idle()
+    assert asks_on_leaving(page), "does not ask on leaving after an edit"
+
+    # The browser refuses to store: the failed-save path, and the drawing stored before stays whole.
+    page.js("Tova.real = [IDBObjectStore.prototype.put, IDBObjectStore.prototype.add];"
+            "for (const m of ['put', 'add']) IDBObjectStore.prototype[m] = function () {"
+            "  throw new DOMException('The quota has been exceeded.', 'QuotaExceededError'); };")
+    save_as(page, "drawing.KRT")
+    assert page.js("return document.getElementById('box-text').textContent") == "Three Is A Error! Retry!"
+    page.answer("ok")
+    page.wait("return document.getElementById('box').open")
+    assert page.js("return document.getElementById('box-input').value") == "TOVA1.KRT", "the name asked again"
+    page.answer("cancel")
+    assert asks_on_leaving(page), "a refused save counted as saved"
+    assert page.stored("drawing.KRT") == (native / "drawing.KRT").read_bytes(), "the drawing stored before"
+    page.js("[IDBObjectStore.prototype.put, IDBObjectStore.prototype.add] = Tova.real")
+    save_as(page, "edited.KRT")
+    assert not asks_on_leaving(page), "asks on leaving after a save"
+    edited = page.stored("edited.KRT")
+
+    # Both tabs save one name at once, the one the sample, the other the edited drawing.
+    page.d.switch_to.window(second)
+    page.open()
+    for handle in (second, first):
+        page.d.switch_to.window(handle)
+        page.js("document.getElementById('Msave').click()")
+        page.answer("ok")
+        page.wait("return document.getElementById('box').open")
+        page.js("document.getElementById('box-input').value = 'same.KRT'")
+    for handle in (second, first):
+        page.d.switch_to.window(handle)
+        page.js("document.getElementById('box-ok').click()")
+    for handle in (second, first):
+        page.d.switch_to.window(handle)
+        page.idle()
+    page.open()
+    assert page.stored("same.KRT") in (sample, edited), "one of the two drawings, whole"
+    assert page.stored("drawing.KRT") == (native / "drawing.KRT").read_bytes()
+
+
+# A line unit, then a circle committed by a double click, on an empty drawing; points of separate
+# presses at least 16 CSS pixels apart on a phone, so that they are no double tap.
+FIGURES = ["click Mnew", "answer ok", "click C0", "click P 10 20", "click P 100 60", "click P 50 300",
+           "click P 60 350", "click C7", "click C1", "click P 160 60", "click P 190 60", "click P 330 100",
+           "dblclick P 330 100"]
+# Viewports: width, height, device pixels to a CSS pixel, a phone's.
+SCREENS = [(1920, 1080, 1, False), (1366, 768, 1, False), (768, 1024, 1, True), (390, 844, 3, True),
+           (2560, 1440, 2, False), (642, 479, 1, False)]
+
+
+def fits_every_screen(page, drawn):
+    """At every viewport the whole window is inside it and uses the room it has; mouse clicks at
+    canvas points, and on a phone taps and a double tap, draw what the native core draws."""
+    for page.screen in SCREENS:
+        width, height, scale, phone = page.screen
+        page.open()
+        box = page.js("const w = document.getElementById('Form1'), r = w.getBoundingClientRect();"
+                      "return [r.left, r.top, r.right, r.bottom, w.offsetWidth, w.offsetHeight,"
+                      "        document.documentElement.clientWidth, document.documentElement.clientHeight];")
+        left, top, right, bottom, w, h, vw, vh = box
+        where = f"at {width}x{height}"
+        assert left >= 0 and top >= 0 and right <= vw + 0.01 and bottom <= vh + 0.01, (where, box)
+        assert (right - left) / w >= 0.75 * min(vw / w, vh / h), (where, "room unused", box)
+        for line in FIGURES:
+            w = line.split()
+            if w[0] == "answer":
+                page.answer(w[1])
+            elif w[1].startswith("M"):  # a menu item
+                page.js("document.getElementById(arguments[0]).click()", w[1])
+            elif len(w) == 2:
+                tap_or_click(page, phone, "button", w[1])
+            else:
+                tap_or_click(page, phone, w[0], w[1], int(w[2]) + 0.5, int(w[3]) + 0.5)
+        assert page.pixels("P") == drawn, (where, "the figures")
+    page.screen = Page.screen
+
+
+def tap_or_click(page, touch, kind, name, x=None, y=None):
+    """A press on a button or a picture box's point: a tap (with touch) or a click (the pointer
+    moved there first); a double click (a second tap) there."""
+    if kind == "button":
+        x, y = page.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                       "return [(r.left + r.right) / 2, (r.top + r.bottom) / 2];", name)
+    else:
+        x, y = page.at(name, x, y)
+    if touch:
+        page.d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+        page.d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+    else:
+        clicks = 2 if kind == "dblclick" else 1
+        page.d.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y, "button": "none"})
+        for event in ("mousePressed", "mouseReleased"):
+            page.d.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": event, "x": x, "y": y, "button": "left",
+                                                                "clickCount": clicks})
+    page.idle()
+
+
+def links_and_import(page, native, folder, downloads, site):
+    """A ?drawing= link starts on its drawing, a missing one on the start-up message and an empty
+    drawing; the Open dialog imports a drawing from the computer, downloads it, and opens it."""
+    page.open("?drawing=Tova.ini")
+    assert page.pixels("P") == (native / "start-P.rgba").read_bytes(), "?drawing="
+    page.open("?drawing=exercises/none.KRT")
+    assert page.js("return document.getElementById('box-text').textContent") == "Three Is A Error! Retry!"
+    page.answer("ok")
+    assert set(page.pixels("P")) == {255}, "a missing linked drawing leaves the drawing empty"
+    imported = pathlib.Path(folder, "ex1.KRT")
+    shutil.copy(site / "Tova.ini", imported)
+    page.js("document.getElementById('Mopen').click()")
+    page.answer("ok")
+    page.wait("return document.getElementById('open').open")
+    page.d.find_element(By.ID, "open-file").send_keys(str(imported))
+    page.wait("return document.getElementById('open-name').value === 'ex1.KRT'")
+    page.d.find_element(By.ID, "open-download").click()
+    end = time.time() + 10
+    while not (downloads / "ex1.KRT").exists() and time.time() < end:
+        time.sleep(0.1)
+    assert (downloads / "ex1.KRT").read_bytes() == imported.read_bytes(), "the download"
+    page.d.find_element(By.ID, "open-ok").click()
+    page.idle()
+    assert page.pixels("P") == (native / "start-P.rgba").read_bytes(), "the imported drawing opened"
+
+
 def main(site, replay):
     site = pathlib.Path(site)
     with tempfile.TemporaryDirectory() as folder:
-        native, downloads = pathlib.Path(folder, "native"), pathlib.Path(folder, "downloads")
-        native.mkdir()
+        downloads = pathlib.Path(folder, "downloads")
         downloads.mkdir()
-        shutil.copy(site / "Tova.ini", native / "Tova.ini")
-        subprocess.run([replay, HERE / "session.txt", native], check=True)
+        native = native_run(replay, site, folder, "native", (HERE / "session.txt").read_text().splitlines())
+        drawn = (native_run(replay, site, folder, "figures", FIGURES) / "P.rgba").read_bytes()
         with served(site) as url:
             page = Page(url, downloads)
             try:
+                first = page.d.current_window_handle
                 page.open()
-                assert page.pixels("P") == (native / "start-P.rgba").read_bytes(), "start-up on the sample"
-                play(page, HERE / "session.txt", native / "steps.txt")
-                for name in ("P", "D"):
-                    assert page.pixels(name) == (native / f"{name}.rgba").read_bytes(), name
-                saved = bytes(page.js("return Array.from(Tova.module.FS.readFile('/drawings/drawing.KRT'))"))
-                assert saved == (native / "drawing.KRT").read_bytes(), "the saved drawing"
-                assert page.js("return Tova.state.clipWrites") >= 1, "nothing went to the clipboard"
-                clip = page.d.execute_async_script("""
-                    const done = arguments[0];
-                    navigator.clipboard.read().then(async items => {
-                      const bitmap = await createImageBitmap(await items[0].getType('image/png'));
-                      const c = document.createElement('canvas'); c.width = bitmap.width; c.height = bitmap.height;
-                      const x = c.getContext('2d'); x.drawImage(bitmap, 0, 0);
-                      const d = x.getImageData(0, 0, c.width, c.height).data; let s = '';
-                      for (let i = 0; i < d.length; i += 8192) s += String.fromCharCode.apply(null, d.subarray(i, i + 8192));
-                      done(btoa(s));
-                    }, () => done(''));""")
-                assert base64.b64decode(clip) == (native / "clipboard.rgba").read_bytes(), "the clipboard"
-
-                page.js("return Tova.persist()")
-                page.open()  # a reload: the saved drawing is still stored
-                assert "drawing.KRT" in page.js("return Tova.module.FS.readdir('/drawings')")
-
-                page.open("?drawing=Tova.ini")  # a link to a drawing on the site
-                assert page.pixels("P") == (native / "start-P.rgba").read_bytes(), "?drawing="
-                page.open("?drawing=exercises/none.KRT")
-                assert page.js("return document.getElementById('box-text').textContent") == "Three Is A Error! Retry!"
-                page.answer("ok")
-                assert set(page.pixels("P")) == {255}, "a missing linked drawing leaves the drawing empty"
-
-                # Import a drawing from the computer, download it again, and open it.
-                imported = pathlib.Path(folder, "ex1.KRT")
-                shutil.copy(site / "Tova.ini", imported)
-                page.js("document.getElementById('Mopen').click()")
-                page.answer("ok")
-                page.wait("return document.getElementById('open').open")
-                page.d.find_element(By.ID, "open-file").send_keys(str(imported))
-                page.wait("return document.getElementById('open-name').value === 'ex1.KRT'")
-                page.d.find_element(By.ID, "open-download").click()
-                page.wait("return true")
-                end = time.time() + 10
-                while not (downloads / "ex1.KRT").exists() and time.time() < end:
-                    time.sleep(0.1)
-                assert (downloads / "ex1.KRT").read_bytes() == imported.read_bytes(), "the download"
-                page.d.find_element(By.ID, "open-ok").click()
-                page.idle()
-                assert page.pixels("P") == (native / "start-P.rgba").read_bytes(), "the imported drawing opened"
+                page.d.switch_to.new_window("tab")
+                second = page.d.current_window_handle
+                page.open()
+                page.d.switch_to.window(first)
+                session_matches_native(page, native)
+                tabs_keep_every_drawing(page, first, second, native, (site / "Tova.ini").read_bytes())
+                page.d.switch_to.window(second)
+                page.d.close()
+                page.d.switch_to.window(first)
+                links_and_import(page, native, folder, downloads, site)
+                fits_every_screen(page, drawn)
             finally:
                 page.d.quit()
 

@@ -1,7 +1,7 @@
 // Keeps the site's files, so that after the first visit the page opens and works offline. A
 // request is answered from the network when it can be (and the copy refreshed), else from the copy.
 const CACHE = 'tova-site';
-const FILES = ['./', 'index.html', 'tova.css', 'tova.js', 'tova-core.js', 'tova-core.wasm', 'Tova.ini',
+const FILES = ['./', 'index.html', 'tova.css', 'drawings.js', 'pointer.js', 'tova.js', 'tova-core.js', 'tova-core.wasm', 'Tova.ini',
                'Help.htm', 'Malvo.htm', 'tova.svg', 'manifest.webmanifest'];
 
 self.addEventListener('install', event => {

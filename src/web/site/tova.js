@@ -7,7 +7,7 @@
 window.Tova = (() => {
   const el = {};          // elements by control name
   const boxes = {P: 0, D: 1};
-  const state = {busy: false, ended: false, beeps: 0, syncing: null, clip: null, clipWrites: 0};
+  const state = {busy: false, ended: false, beeps: 0, clip: null, clipWrites: 0};
   let M;                  // the Emscripten module
   let layout;
 
@@ -89,32 +89,22 @@ window.Tova = (() => {
     el[c.name] = canvas;
     el[c.name + '.frame'] = frame;
     const box = boxes[c.name];
-    // Where the canvas lies on the screen, asked again only when the page moves, so that a
-    // pointer move does not make the browser lay the page out first.
-    let where = null;
-    const forget = () => { where = null; };
-    window.addEventListener('resize', forget);
-    window.addEventListener('scroll', forget, true);
-    const at = e => {
-      where = where || canvas.getBoundingClientRect();
-      return [(e.clientX - where.left) * canvas.width / where.width, (e.clientY - where.top) * canvas.height / where.height];
-    };
-    canvas.addEventListener('mousedown', e => {
-      // The second press of a double click is a double click only, as on the desktop (a mouse
-      // event, since only those count the clicks).
-      if (e.detail === 2) { if (box === 0) run('tova_pointer', ['number', 'number', 'number', 'number'], [0, 2, 0, 0]); return; }
-      run('tova_pointer', ['number', 'number', 'number', 'number'], [box, 0, ...at(e)]);
-    });
-    canvas.addEventListener('pointermove', e => {
-      // A move never waits for anything, so it runs at once and is painted at once.
-      if (state.busy || state.ended || !M) return;
-      const received = performance.now();
-      M._tova_pointer(box, 1, ...at(e));
-      paint('P');
-      paint('D');
-      // How long from the event (as the browser stamped it, and as the page received it) to the
-      // painted picture, for the benchmark when it asks.
-      if (state.timings) state.timings.push([performance.now() - e.timeStamp, performance.now() - received]);
+    const args = ['number', 'number', 'number', 'number'];
+    TovaPointer.attach(canvas, {
+      press: (x, y) => run('tova_pointer', args, [box, 0, x, y]),
+      // The second press of a double click is a double click only, as on the desktop.
+      doublePress: () => { if (box === 0) run('tova_pointer', args, [0, 2, 0, 0]); },
+      move: (x, y, e) => {
+        // A move never waits for anything, so it runs at once and is painted at once.
+        if (state.busy || state.ended || !M) return;
+        const received = performance.now();
+        M._tova_pointer(box, 1, x, y);
+        paint('P');
+        paint('D');
+        // How long from the event (as the browser stamped it, and as the page received it) to
+        // the painted picture, for the benchmark when it asks.
+        if (state.timings) state.timings.push([performance.now() - e.timeStamp, performance.now() - received]);
+      },
     });
     return frame;
   }
@@ -181,7 +171,14 @@ window.Tova = (() => {
         e.stopPropagation();
         const wasOpen = open && open.button === button;
         close();
-        if (!wasOpen) { list.hidden = false; button.setAttribute('aria-expanded', 'true'); open = {button, list}; }
+        if (wasOpen) return;
+        list.hidden = false;
+        button.setAttribute('aria-expanded', 'true');
+        open = {button, list};
+        // A menu that would reach past the viewport's right edge is moved left to fit.
+        list.style.left = '0px';
+        const over = list.getBoundingClientRect().right - document.documentElement.clientWidth;
+        if (over > 0) list.style.left = `${-over / state.scale}px`;
       });
       wrap.append(button, list);
       bar.append(wrap);
@@ -193,6 +190,27 @@ window.Tova = (() => {
       const button = e.altKey && keys[e.key.toLowerCase()];
       if (button && !button.disabled) { e.preventDefault(); button.click(); button.focus(); }
     });
+  }
+
+  // ---- fitting the window to the screen -------------------------------------------------------
+  // The whole window is scaled to the largest size that fits the browser's viewport, keeping its
+  // shape, and centred. Where that loses little room, the scale is a whole number of device pixels
+  // to a pixel of the window, so that the canvas stays crisp. Menus are drawn at their own size on
+  // a window made smaller than life, so that they stay readable.
+  function fit() {
+    const win = document.getElementById('Form1');
+    const w = win.offsetWidth, h = win.offsetHeight;
+    const vw = document.documentElement.clientWidth, vh = document.documentElement.clientHeight;
+    const margin = vw >= w + 16 && vh >= h + 16 ? 8 : 0;
+    let scale = Math.min((vw - 2 * margin) / w, (vh - 2 * margin) / h);
+    const dpr = window.devicePixelRatio || 1;
+    const whole = Math.floor(scale * dpr);
+    if (whole >= 1 && whole >= 0.8 * scale * dpr) scale = whole / dpr;
+    const snap = v => Math.max(0, Math.round(v * dpr) / dpr);
+    win.style.transform = `translate(${snap((vw - w * scale) / 2)}px, ${snap((vh - h * scale) / 2)}px) scale(${scale})`;
+    document.documentElement.style.setProperty('--unscale', String(Math.max(1, 1 / scale)));
+    state.scale = scale;
+    window.dispatchEvent(new Event('tova-fit'));
   }
 
   // ---- running the program ----------------------------------------------------------------
@@ -309,18 +327,44 @@ window.Tova = (() => {
   }
 
   // ---- files: the drawings folder in the browser's storage ----------------------------------
+  // The program reads and writes files in its working folder, /drawings. Every drawing is kept as
+  // a record of its own (drawings.js); the folder in memory holds only the copy of a drawing the
+  // program is about to read, taken from the store just before, so that what another tab saved
+  // is what this one reads.
   const folder = '/drawings';
-  const stored = () => M.FS.readdir(folder).filter(n => n !== '.' && n !== '..' && !n.endsWith('.saving'));
 
-  function persist() {
-    // One synchronisation at a time; a later request runs after it.
-    const next = () => new Promise(resolve => M.FS.syncfs(false, () => resolve()));
-    state.syncing = (state.syncing || Promise.resolve()).then(next);
-    return state.syncing;
+  // The name a drawing is stored under for a path the program writes: a plain file name in the
+  // working folder; null for anywhere else, which the browser cannot keep.
+  function storedName(path) {
+    const name = path.startsWith(`${folder}/`) ? path.slice(folder.length + 1) : path.replace(/^(\.\/)+/, '');
+    return name && !name.includes('/') && name !== '.' && name !== '..' ? name : null;
   }
 
-  function download(name) {
-    const bytes = M.FS.readFile(`${folder}/${name}`);
+  // Puts the stored drawing of that name in the folder in memory, or takes away a copy of one
+  // that is no longer stored; returns its path there.
+  async function stage(name) {
+    const path = `${folder}/${name}`;
+    const bytes = await TovaDrawings.read(name).catch(() => null);
+    if (bytes) M.FS.writeFile(path, bytes);
+    else if (M.FS.analyzePath(path).exists) M.FS.unlink(path);
+    return path;
+  }
+
+  // The program's save: done once the browser has committed the drawing, false when it refuses.
+  async function store(path, bytes) {
+    const name = storedName(path);
+    if (!name) return false;
+    if (!state.persistAsked && navigator.storage && navigator.storage.persist) {
+      // Asked once, at the first save: keep the site's storage under storage pressure.
+      state.persistAsked = true;
+      navigator.storage.persist().catch(() => {});
+    }
+    return TovaDrawings.write(name, bytes);
+  }
+
+  async function download(name) {
+    const bytes = await TovaDrawings.read(name).catch(() => null);
+    if (!bytes) return;
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
     link.download = name;
@@ -332,11 +376,17 @@ window.Tova = (() => {
     const box = document.getElementById('open');
     const list = document.getElementById('open-list');
     const name = document.getElementById('open-name');
-    const fill = chosen => {
-      list.replaceChildren(...stored().filter(n => /\.krt$/i.test(n)).map(n => new Option(n, n, false, n === chosen)));
+    const status = document.getElementById('open-status');
+    const fill = async chosen => {
+      const names = await TovaDrawings.list().catch(() => []);
+      chosen = chosen || list.value;
+      list.replaceChildren(...names.filter(n => /\.krt$/i.test(n)).map(n => new Option(n, n, false, n === chosen)));
     };
-    fill();
+    status.textContent = '';
     name.value = field;
+    // What another tab saves while the dialog is open is listed at once.
+    state.refreshOpenList = () => fill();
+    await fill();
     list.onchange = () => { name.value = list.value; };
     list.ondblclick = () => { if (list.value) box.close('ok'); };
     document.getElementById('open-download').onclick = () => { if (list.value) download(list.value); };
@@ -346,16 +396,21 @@ window.Tova = (() => {
       const picked = file.files[0];
       if (!picked) return;
       const base = picked.name.replace(/^.*[\\/]/, '');
-      M.FS.writeFile(`${folder}/${base}`, new Uint8Array(await picked.arrayBuffer()));
+      const bytes = new Uint8Array(await picked.arrayBuffer());
       file.value = '';
-      await persist();
-      fill(base);
+      if (!(await TovaDrawings.write(base, bytes))) {
+        status.textContent = `The browser did not store ${base}.`;
+        return;
+      }
+      await fill(base);
       name.value = base;
     };
     const answer = await dialog(box);
+    state.refreshOpenList = null;
     const chosen = name.value.trim();
     if (answer !== 'ok' || !chosen) return null;
-    return chosen.startsWith('/') ? chosen : `${folder}/${chosen}`;
+    const stored = storedName(chosen);
+    return stored ? stage(stored) : chosen;
   }
 
   function newString(text) {
@@ -420,47 +475,60 @@ window.Tova = (() => {
   }
 
   // ---- start-up ------------------------------------------------------------------------------
-  // The drawing a link names (?drawing=exercises/ex1.KRT, on this site), read into a folder of
-  // its own; a path that reads nothing when it cannot be fetched.
+  // The start-up drawing is found while the program loads: the drawing a link names
+  // (?drawing=exercises/ex1.KRT, on this site), or the stored "Tova.ini", which the first start
+  // makes from the sample. Resolves with its path in the program's folders and its bytes (none
+  // when it cannot be had, which the program reports as a missing file).
   async function linkedDrawing(path) {
-    const missing = '/links/missing.KRT';
     try {
       const url = new URL(path, location.href);
-      if (url.origin !== location.origin) return missing;
+      if (url.origin !== location.origin) return null;
       const reply = await fetch(url);
-      if (!reply.ok) return missing;
-      const name = url.pathname.replace(/^.*\//, '') || 'drawing.KRT';
-      M.FS.writeFile(`/links/${name}`, new Uint8Array(await reply.arrayBuffer()));
-      return `/links/${name}`;
+      if (!reply.ok) return null;
+      return {path: `/links/${url.pathname.replace(/^.*\//, '') || 'drawing.KRT'}`,
+              bytes: new Uint8Array(await reply.arrayBuffer())};
     } catch (e) {
-      return missing;
+      return null;
     }
   }
+
+  async function storedStartup() {
+    const opened = TovaDrawings.open().then(() => true, () => false);
+    const link = new URLSearchParams(location.search).get('drawing');
+    if (link) {
+      await opened;
+      return (await linkedDrawing(link)) || {path: '/links/missing.KRT', bytes: null};
+    }
+    const path = `${folder}/Tova.ini`;
+    if (!(await opened)) return {path, bytes: null};
+    let bytes = await TovaDrawings.read('Tova.ini').catch(() => null);
+    if (!bytes) {
+      // The first start: the sample drawing becomes the stored start-up document.
+      try {
+        const reply = await fetch('Tova.ini');
+        if (reply.ok) {
+          await TovaDrawings.writeIfMissing('Tova.ini', new Uint8Array(await reply.arrayBuffer()));
+          bytes = await TovaDrawings.read('Tova.ini').catch(() => null);
+        }
+      } catch (e) { /* offline on a first visit: the start-up message says so */ }
+    }
+    return {path, bytes};
+  }
+  const startup = storedStartup();
 
   async function boot(module) {
     M = module;
     layout = JSON.parse(M.UTF8ToString(M._tova_layout()));
     build();
+    fit();
+    window.addEventListener('resize', fit);
     M.FS.mkdir(folder);
     M.FS.mkdir('/links');
-    M.FS.mount(M.FS.filesystems.IDBFS, {}, folder);
-    await new Promise(resolve => M.FS.syncfs(true, () => resolve()));
     M.FS.chdir(folder);
-    let startup = 'Tova.ini';
-    const link = new URLSearchParams(location.search).get('drawing');
-    if (link) {
-      startup = await linkedDrawing(link);
-    } else if (!stored().includes('Tova.ini')) {
-      // The first start: the sample drawing becomes the stored start-up document.
-      try {
-        const reply = await fetch('Tova.ini');
-        if (reply.ok) {
-          M.FS.writeFile(`${folder}/Tova.ini`, new Uint8Array(await reply.arrayBuffer()));
-          await persist();
-        }
-      } catch (e) { /* offline on a first visit: the start-up message says so */ }
-    }
-    await run('tova_start', ['string'], [startup]);
+    const first = await startup;
+    if (first.bytes) M.FS.writeFile(first.path, first.bytes);
+    await run('tova_start', ['string'], [first.path]);
+    TovaDrawings.onStored(() => { if (state.refreshOpenList) state.refreshOpenList(); });
     window.addEventListener('beforeunload', e => {
       if (!state.ended && M._tova_changed()) { e.preventDefault(); e.returnValue = ''; }
     });
@@ -475,7 +543,7 @@ window.Tova = (() => {
 
   return {
     state, boot, run, paint, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
-    openDialog, newString, clearClipboard, putClipboard, clipboardPicture, persist, openHelp, end,
+    openDialog, store, newString, clearClipboard, putClipboard, clipboardPicture, openHelp, end,
     get module() { return M; },
   };
 })();

@@ -1,0 +1,102 @@
+// The drawings folder of the page: each drawing is a record of its own in the browser's IndexedDB,
+// keyed by its file name and written or read in a transaction of its own, so that any number of
+// tabs may save, open and list drawings at once without one undoing another's work. A write is
+// done when the browser has committed it; a refusal (storage full, blocked, private mode) is a
+// failed write, and the record stored before stays as it was.
+'use strict';
+
+window.TovaDrawings = (() => {
+  const DB = 'tova', STORE = 'drawings';
+  // The folder the page used before drawings were records of their own: Emscripten's IDBFS kept
+  // it as one database named after the folder, keyed by path.
+  const OLD_DB = '/drawings', OLD_STORE = 'FILE_DATA', OLD_PREFIX = '/drawings/';
+  const channel = 'BroadcastChannel' in window ? new BroadcastChannel('tova-drawings') : null;
+  const watchers = [];
+  let db = null;
+
+  const done = request => new Promise((resolve, reject) => {
+    request.onsuccess = () => resolve(request.result);
+    request.onerror = () => reject(request.error);
+  });
+
+  function openDatabase(name, upgrade) {
+    const request = indexedDB.open(name, 1);
+    request.onupgradeneeded = () => upgrade(request.result);
+    return done(request);
+  }
+
+  // Runs `work(store)` in one transaction and resolves with what it gave once the transaction has
+  // committed; rejects when the browser refuses or aborts it. Writes ask for a durable commit.
+  function transaction(mode, work) {
+    return new Promise((resolve, reject) => {
+      const tx = db.transaction(STORE, mode, mode === 'readwrite' ? {durability: 'strict'} : undefined);
+      let result;
+      tx.oncomplete = () => resolve(result);
+      tx.onabort = tx.onerror = () => reject(tx.error || new DOMException('refused', 'AbortError'));
+      Promise.resolve(work(tx.objectStore(STORE))).then(r => { result = r; }, e => {
+        try { tx.abort(); } catch (ignored) { /* already over */ }
+        reject(e);
+      });
+    });
+  }
+
+  // Drawings the earlier page kept are copied once, under their names, where no drawing of that
+  // name is stored yet; the old database goes only once they are all stored.
+  async function adoptOldFolder() {
+    if (!indexedDB.databases || !(await indexedDB.databases()).some(d => d.name === OLD_DB)) return;
+    const old = await openDatabase(OLD_DB, () => {});
+    try {
+      if (!old.objectStoreNames.contains(OLD_STORE)) return;
+      const tx = old.transaction(OLD_STORE, 'readonly');
+      const [keys, values] = await Promise.all([done(tx.objectStore(OLD_STORE).getAllKeys()),
+                                                done(tx.objectStore(OLD_STORE).getAll())]);
+      const files = keys.map((key, i) => [String(key), values[i]])
+          .filter(([key, v]) => key.startsWith(OLD_PREFIX) && !key.slice(OLD_PREFIX.length).includes('/') &&
+                                v && v.contents instanceof Uint8Array && !key.endsWith('.saving'));
+      await transaction('readwrite', async store => {
+        for (const [key, v] of files) {
+          const name = key.slice(OLD_PREFIX.length);
+          if ((await done(store.count(name))) === 0) store.put({bytes: v.contents, saved: Number(v.timestamp) || 0}, name);
+        }
+      });
+    } finally {
+      old.close();
+    }
+    await done(indexedDB.deleteDatabase(OLD_DB)).catch(() => {});
+  }
+
+  async function open() {
+    db = await openDatabase(DB, created => created.createObjectStore(STORE));
+    // Another tab of a newer page may need the database changed: this one lets go.
+    db.onversionchange = () => db.close();
+    await adoptOldFolder().catch(() => {});
+  }
+
+  // The stored drawings' names, in order.
+  const list = () => transaction('readonly', store => done(store.getAllKeys())).then(keys => keys.map(String).sort());
+
+  // A drawing's bytes, or null when none of that name is stored.
+  const read = name => transaction('readonly', store => done(store.get(name))).then(r => (r ? r.bytes : null));
+
+  // Stores a drawing whole under its name; true once the browser has committed it.
+  async function write(name, bytes) {
+    try {
+      await transaction('readwrite', store => { store.put({bytes, saved: Date.now()}, name); });
+    } catch (e) {
+      return false;
+    }
+    if (channel) channel.postMessage({saved: name});
+    return true;
+  }
+
+  // Stores a drawing only where none of that name is stored yet (two tabs may try at once).
+  const writeIfMissing = (name, bytes) => transaction('readwrite', async store => {
+    if ((await done(store.count(name))) === 0) store.put({bytes, saved: Date.now()}, name);
+  }).catch(() => {});
+
+  // Calls `watch(name)` when another tab has stored a drawing.
+  function onStored(watch) { watchers.push(watch); }
+  if (channel) channel.onmessage = e => { for (const watch of watchers) watch(e.data.saved); };
+
+  return {open, list, read, write, writeIfMissing, onStored};
+})();

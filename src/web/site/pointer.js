@@ -1,0 +1,49 @@
+// Pointer input on a picture box of the page, from Pointer Events, whatever the pointer: a mouse,
+// a finger or a pen. A press is a press at that point; the second press of two close in time and
+// place is a double press, as a double click is on the desktop (a finger is given more room than
+// a mouse). A finger or a pen that was not hovering is first moved to where it touched, as a mouse
+// always is before it presses. Positions are in the box's own pixels, at any scale of the page.
+'use strict';
+
+window.TovaPointer = (() => {
+  // How far apart in time (ms) and place (CSS pixels either way) two presses may be to make a
+  // double press: the desktop's for a mouse, the phones' for a finger, a pen between.
+  const DOUBLE = {mouse: {ms: 500, room: 4}, touch: {ms: 300, room: 16}, pen: {ms: 300, room: 8}};
+
+  // Calls on.press(x, y), on.doublePress(x, y) and on.move(x, y, event) for the canvas's events.
+  function attach(canvas, on) {
+    // Where the canvas lies on the screen, asked again only when the page moves or is scaled, so
+    // that a pointer move does not make the browser lay the page out first.
+    let where = null;
+    const forget = () => { where = null; };
+    window.addEventListener('resize', forget);
+    window.addEventListener('scroll', forget, true);
+    window.addEventListener('tova-fit', forget);
+    const at = e => {
+      where = where || canvas.getBoundingClientRect();
+      return [(e.clientX - where.left) * canvas.width / where.width, (e.clientY - where.top) * canvas.height / where.height];
+    };
+
+    let last = null;  // the last press that may begin a double press: {time, x, y, type}
+    const isSecond = e => {
+      const {ms, room} = DOUBLE[e.pointerType] || DOUBLE.touch;
+      const second = last && last.type === e.pointerType && e.timeStamp - last.time <= ms &&
+                     Math.abs(e.clientX - last.x) <= room && Math.abs(e.clientY - last.y) <= room;
+      last = second ? null : {time: e.timeStamp, x: e.clientX, y: e.clientY, type: e.pointerType};
+      return second;
+    };
+
+    canvas.addEventListener('pointerdown', e => {
+      if (!e.isPrimary) return;  // a second finger is not a second pointer
+      e.preventDefault();        // no mouse events made up from a touch, no selecting
+      if (isSecond(e)) { on.doublePress(...at(e)); return; }
+      if (e.pointerType !== 'mouse') on.move(...at(e), e);
+      on.press(...at(e));
+    });
+    canvas.addEventListener('pointermove', e => { if (e.isPrimary) on.move(...at(e), e); });
+    // A long press or the right button brings up no menu of the browser's over a picture.
+    canvas.addEventListener('contextmenu', e => e.preventDefault());
+  }
+
+  return {attach};
+})();
