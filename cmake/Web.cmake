@@ -18,6 +18,7 @@ target_link_options(tova_web PRIVATE
   -sEXPORTED_FUNCTIONS=_malloc,_free -sEXPORTED_RUNTIME_METHODS=ccall,UTF8ToString,stringToUTF8,lengthBytesUTF8,FS,HEAPU8,HEAP32,HEAPU32
 )
 file(GLOB TOVA_PAGE_FILES RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS src/web/site/*)
+list(REMOVE_ITEM TOVA_PAGE_FILES src/web/site/sw.js)
 set(page_files ${TOVA_PAGE_FILES} help/Help.htm help/Malvo.htm packaging/tova.svg samples/Tova.ini)
 set(copied)
 foreach(file ${page_files})
@@ -26,4 +27,9 @@ foreach(file ${page_files})
                      DEPENDS ${file} VERBATIM)
   list(APPEND copied ${site}/${name})
 endforeach()
-add_custom_target(tova_site ALL DEPENDS ${copied} tova_web)
+# The service worker carries the digest of every other file of the site.
+add_custom_command(OUTPUT ${site}/sw.js
+                   COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_SOURCE_DIR}/src/web/site/sw.js -DOUT=${site}/sw.js -DSITE=${site}
+                           -P ${CMAKE_SOURCE_DIR}/cmake/StampServiceWorker.cmake
+                   DEPENDS src/web/site/sw.js cmake/StampServiceWorker.cmake ${copied} tova_web VERBATIM)
+add_custom_target(tova_site ALL DEPENDS ${site}/sw.js)

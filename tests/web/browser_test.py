@@ -3,9 +3,12 @@
 by web_replay on the core and by real pointer events, clicks and dialog answers on the page served
 from 127.0.0.1. After each event the page's enabled and shown controls are the core's; at the end
 its canvas and 3D view are the core's pixel for pixel, its saved drawing the core's byte for byte,
-and the clipboard holds the 3D view. Then: the save survives a reload, a ?drawing= link starts on
-its drawing (a missing one gives the start-up message and an empty drawing), and the Open dialog
-imports and downloads a drawing.
+and the clipboard holds the 3D view. Then: two tabs of one profile keep each other's drawings, two
+saves of one name leave one whole, a refused save takes the failed-save path and spoils nothing,
+leaving asks exactly when the drawing changed; a ?drawing= link starts on its drawing (a missing one
+gives the start-up message and an empty drawing), the Open dialog imports and downloads a drawing;
+at five screens the window fits and clicks or taps draw what the core draws; offline, the page
+starts on its stored drawing.
 Usage: browser_test.py SITE_DIR WEB_REPLAY"""
 import base64
 import contextlib
@@ -25,12 +28,15 @@ HERE = pathlib.Path(__file__).resolve().parent
 
 
 @contextlib.contextmanager
-def served(site):
+def served(site, stop=None):
+    """Serves SITE on 127.0.0.1 while it lasts; yields its address. stop["server"]() stops it early."""
     with socket.socket() as s:
         s.bind(("127.0.0.1", 0))
         port = s.getsockname()[1]
     server = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1", str(port)],
                               cwd=site, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    if stop is not None:
+        stop["server"] = server.kill
     try:
         for _ in range(50):
             with contextlib.suppress(OSError), socket.create_connection(("127.0.0.1", port)):
@@ -366,7 +372,8 @@ def main(site, replay):
         downloads.mkdir()
         native = native_run(replay, site, folder, "native", (HERE / "session.txt").read_text().splitlines())
         drawn = (native_run(replay, site, folder, "figures", FIGURES) / "P.rgba").read_bytes()
-        with served(site) as url:
+        stop = {}
+        with served(site, stop) as url:
             page = Page(url, downloads)
             try:
                 first = page.d.current_window_handle
@@ -382,6 +389,12 @@ def main(site, replay):
                 page.d.switch_to.window(first)
                 links_and_import(page, native, folder, downloads, site)
                 fits_every_screen(page, drawn)
+                # Offline: the service worker serves the site, the drawing is the stored one.
+                page.d.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+                stop["server"]()
+                page.open()
+                assert page.js("return Tova.state.ready && !document.getElementById('box').open"), "offline"
+                assert set(page.pixels("P")) != {255}, "offline, the stored drawing"
             finally:
                 page.d.quit()
 

@@ -26,10 +26,11 @@ window.TovaDrawings = (() => {
   }
 
   // Runs `work(store)` in one transaction and resolves with what it gave once the transaction has
-  // committed; rejects when the browser refuses or aborts it. Writes ask for a durable commit.
-  function transaction(mode, work) {
+  // committed; rejects when the browser refuses or aborts it. A user's drawing is written with a
+  // commit that is on the disk when it resolves.
+  function transaction(mode, work, durability = 'strict') {
     return new Promise((resolve, reject) => {
-      const tx = db.transaction(STORE, mode, mode === 'readwrite' ? {durability: 'strict'} : undefined);
+      const tx = db.transaction(STORE, mode, mode === 'readwrite' ? {durability} : undefined);
       let result;
       tx.oncomplete = () => resolve(result);
       tx.onabort = tx.onerror = () => reject(tx.error || new DOMException('refused', 'AbortError'));
@@ -89,10 +90,15 @@ window.TovaDrawings = (() => {
     return true;
   }
 
-  // Stores a drawing only where none of that name is stored yet (two tabs may try at once).
+  // Stores a copy of a drawing the site has (the sample) where none of that name is stored yet:
+  // two tabs may try at once. Resolves with the bytes stored under the name, null when the browser
+  // refuses.
   const writeIfMissing = (name, bytes) => transaction('readwrite', async store => {
-    if ((await done(store.count(name))) === 0) store.put({bytes, saved: Date.now()}, name);
-  }).catch(() => {});
+    const kept = await done(store.get(name));
+    if (kept) return kept.bytes;
+    store.put({bytes, saved: Date.now()}, name);
+    return bytes;
+  }, 'relaxed').catch(() => null);
 
   // Calls `watch(name)` when another tab has stored a drawing.
   function onStored(watch) { watchers.push(watch); }

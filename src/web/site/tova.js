@@ -506,10 +506,7 @@ window.Tova = (() => {
       // The first start: the sample drawing becomes the stored start-up document.
       try {
         const reply = await fetch('Tova.ini');
-        if (reply.ok) {
-          await TovaDrawings.writeIfMissing('Tova.ini', new Uint8Array(await reply.arrayBuffer()));
-          bytes = await TovaDrawings.read('Tova.ini').catch(() => null);
-        }
+        if (reply.ok) bytes = await TovaDrawings.writeIfMissing('Tova.ini', new Uint8Array(await reply.arrayBuffer()));
       } catch (e) { /* offline on a first visit: the start-up message says so */ }
     }
     return {path, bytes};
@@ -535,11 +532,13 @@ window.Tova = (() => {
     state.ready = true;
     state.readyAt = performance.now();  // from the start of the navigation
     document.dispatchEvent(new Event('tova-ready'));
+    // The site is kept for offline use once the page is up, so that keeping it does not slow the
+    // first start.
+    if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+      navigator.serviceWorker.register('sw.js').catch(() => {});
+    }
   }
 
-  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-    navigator.serviceWorker.register('sw.js').catch(() => {});
-  }
 
   return {
     state, boot, run, paint, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
