@@ -49,7 +49,7 @@ test: build
 # The page for the browser: a static site in $(WEB_BUILD)/site (the core in WebAssembly).
 web:
 	@scripts/install-deps.sh web
-	@$(EMSDK_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DTOVA_WEB=ON -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+	@$(EMSDK_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DTOVA_WEB=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@$(EMSDK_ENV) cmake --build $(WEB_BUILD)
 	@echo "site: $(WEB_BUILD)/site"
 

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Takes a picture of the page on the sample drawing in headless Chromium (docs/web.png).
+"""Takes pictures of the page on the sample drawing in headless Chromium: the window at its own
+size (OUT.png) and, beside it, a phone's screen with the window fitted to it (OUT-phone.png).
 Usage: web-screenshot.py SITE_DIR OUT.png"""
 import pathlib
 import sys
@@ -11,9 +12,12 @@ site, out = pathlib.Path(sys.argv[1]), sys.argv[2]
 with served(site) as url:
     page = Page(url, site)
     try:
-        page.d.set_window_size(700, 700)
+        page.screen = (658, 495, 1, False)  # room for the window at 1:1 and its margin
         page.open()
         page.mouse("mouseMoved", "P", 150, 120)  # the guide lines, as in the window's picture
         page.d.find_element("id", "Form1").screenshot(out)
+        page.screen = (390, 844, 2, True)
+        page.open()
+        page.d.save_screenshot(out.removesuffix(".png") + "-phone.png")
     finally:
         page.d.quit()

@@ -194,9 +194,9 @@ window.Tova = (() => {
 
   // ---- fitting the window to the screen -------------------------------------------------------
   // The whole window is scaled to the largest size that fits the browser's viewport, keeping its
-  // shape, and centred. Where that loses little room, the scale is a whole number of device pixels
-  // to a pixel of the window, so that the canvas stays crisp. Menus are drawn at their own size on
-  // a window made smaller than life, so that they stay readable.
+  // shape, and centred. Where that gives up a tenth of the room or less, the scale is a whole
+  // number of device pixels to a pixel of the window, so that the canvas stays crisp. Menus are
+  // drawn at their own size on a window made smaller than life, so that they stay readable.
   function fit() {
     const win = document.getElementById('Form1');
     const w = win.offsetWidth, h = win.offsetHeight;
@@ -205,7 +205,7 @@ window.Tova = (() => {
     let scale = Math.min((vw - 2 * margin) / w, (vh - 2 * margin) / h);
     const dpr = window.devicePixelRatio || 1;
     const whole = Math.floor(scale * dpr);
-    if (whole >= 1 && whole >= 0.8 * scale * dpr) scale = whole / dpr;
+    if (whole >= 1 && whole >= 0.9 * scale * dpr) scale = whole / dpr;
     const snap = v => Math.max(0, Math.round(v * dpr) / dpr);
     win.style.transform = `translate(${snap((vw - w * scale) / 2)}px, ${snap((vh - h * scale) / 2)}px) scale(${scale})`;
     document.documentElement.style.setProperty('--unscale', String(Math.max(1, 1 / scale)));
@@ -496,8 +496,8 @@ window.Tova = (() => {
     const opened = TovaDrawings.open().then(() => true, () => false);
     const link = new URLSearchParams(location.search).get('drawing');
     if (link) {
-      await opened;
-      return (await linkedDrawing(link)) || {path: '/links/missing.KRT', bytes: null};
+      const [linked] = await Promise.all([linkedDrawing(link), opened]);
+      return linked || {path: '/links/missing.KRT', bytes: null};
     }
     const path = `${folder}/Tova.ini`;
     if (!(await opened)) return {path, bytes: null};
