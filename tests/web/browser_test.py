@@ -305,6 +305,7 @@ def fits_every_screen(page, drawn):
         where = f"at {width}x{height}"
         assert left >= 0 and top >= 0 and right <= vw + 0.01 and bottom <= vh + 0.01, (where, box)
         assert (right - left) / w >= 0.75 * min(vw / w, vh / h), (where, "room unused", box)
+        assert (right - left == w) == (width == 642), (where, "at its own size only where it just fits", box)
         for line in FIGURES:
             w = line.split()
             if w[0] == "answer":
