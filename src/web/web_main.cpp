@@ -47,7 +47,9 @@ EMSCRIPTEN_KEEPALIVE void tova_start(const char* document) {
 }
 
 // A pointer event on the canvas (box 0) or the 3D view (box 1): 0 down, 1 move, 2 double click.
+// Events that come before the program has started are not heard.
 EMSCRIPTEN_KEEPALIVE void tova_pointer(int box, int kind, double x, double y) {
+  if (!program) return;
   tova::Program& p = *program;
   if (box == 0) {
     if (kind == 0) tova::P_MouseDown(p, x, y);
@@ -62,13 +64,14 @@ EMSCRIPTEN_KEEPALIVE void tova_pointer(int box, int kind, double x, double y) {
 // A click on the button or menu item of that name; 0 when it has no action.
 EMSCRIPTEN_KEEPALIVE int tova_click(const char* name) {
   const tova::ClickHandler* handler = tova::FindClickHandler(name);
-  if (handler == nullptr) return 0;
+  if (handler == nullptr || !program) return 0;
   (*handler)(*program);
   return 1;
 }
 
 // A scroll bar moved (the page has its new position).
 EMSCRIPTEN_KEEPALIVE void tova_scroll(const char* name) {
+  if (!program) return;
   const std::string bar(name);
   if (bar == "cdd") tova::cdd_Change(*program);
   if (bar == "cqq") tova::cqq_Change(*program);
@@ -91,9 +94,10 @@ EMSCRIPTEN_KEEPALIVE const int* tova_change_rects() { return rects.data(); }
 // changed (bands that continue each other as wide make one), and puts their pixels in
 // tova_changed_pixels. Returns how many.
 EMSCRIPTEN_KEEPALIVE int tova_changes(int box) {
-  tova::Surface& surface = SurfaceOf(box);
   staging.clear();
   rects.clear();
+  if (!program) return 0;
+  tova::Surface& surface = SurfaceOf(box);
   for (const tova::PixelRect& r : surface.TakeDirtyBands()) {
     if (r.Empty()) continue;
     for (int y = r.top; y < r.bottom; ++y) {

@@ -9,7 +9,9 @@
 namespace tova {
 namespace {
 
-// The page's side, in site/tova.js: each call names the control by its name.
+// The page's side, in site/tova.js: each call names the control by its name. A call the program
+// waits for answers as a refusal (Cancel, no text, no file, not stored) when the page fails, so
+// that the program always goes on.
 EM_JS(void, JsEnable, (const char* name, int enabled), { Tova.enable(UTF8ToString(name), enabled !== 0); });
 EM_JS(void, JsShow, (const char* name, int visible), { Tova.show(UTF8ToString(name), visible !== 0); });
 EM_JS(void, JsBackColour, (const char* name, int rgb), { Tova.backColour(UTF8ToString(name), rgb); });
@@ -21,14 +23,26 @@ EM_JS(void, JsSetValue, (const char* name, int value), { Tova.setValue(UTF8ToStr
 EM_JS(void, JsBeep, (), { Tova.beep(); });
 EM_JS(void, JsPaint, (const char* name), { Tova.paint(UTF8ToString(name)); });
 EM_ASYNC_JS(int, JsMessageBox, (const char* text, const char* title, int okCancel, int question), {
-  return await Tova.messageBox(UTF8ToString(text), UTF8ToString(title), okCancel !== 0, question !== 0);
+  try {
+    return await Tova.messageBox(UTF8ToString(text), UTF8ToString(title), okCancel !== 0, question !== 0);
+  } catch (e) {
+    return 0;
+  }
 });
 // A string the page made with _malloc, or 0 for none.
 EM_ASYNC_JS(char*, JsPrompt, (const char* prompt, const char* title, const char* preset), {
-  return Tova.newString(await Tova.prompt(UTF8ToString(prompt), UTF8ToString(title), UTF8ToString(preset)));
+  try {
+    return Tova.newString(await Tova.prompt(UTF8ToString(prompt), UTF8ToString(title), UTF8ToString(preset)));
+  } catch (e) {
+    return 0;
+  }
 });
 EM_ASYNC_JS(char*, JsOpenDialog, (const char* field), {
-  return Tova.newString(await Tova.openDialog(UTF8ToString(field)));
+  try {
+    return Tova.newString(await Tova.openDialog(UTF8ToString(field)));
+  } catch (e) {
+    return 0;
+  }
 });
 EM_JS(void, JsClearClipboard, (), { Tova.clearClipboard(); });
 // Pixels in the page's byte order.
@@ -37,10 +51,20 @@ EM_JS(void, JsPutClipboard, (const uint32_t* pixels, int width, int height), {
 });
 // The clipboard's picture in a buffer the page made with _malloc: width, height, then pixels in
 // the page's byte order.
-EM_ASYNC_JS(uint32_t*, JsClipboardPicture, (), { return await Tova.clipboardPicture(); });
+EM_ASYNC_JS(uint32_t*, JsClipboardPicture, (), {
+  try {
+    return await Tova.clipboardPicture();
+  } catch (e) {
+    return 0;
+  }
+});
 // 1 once the browser has stored the drawing, 0 when it refuses.
 EM_ASYNC_JS(int, JsStore, (const char* path, const char* bytes, int size), {
-  return await Tova.store(UTF8ToString(path), HEAPU8.slice(bytes, bytes + size)) ? 1 : 0;
+  try {
+    return await Tova.store(UTF8ToString(path), HEAPU8.slice(bytes, bytes + size)) ? 1 : 0;
+  } catch (e) {
+    return 0;
+  }
 });
 EM_JS(void, JsOpenHelp, (const char* path), { Tova.openHelp(UTF8ToString(path)); });
 EM_JS(void, JsEnd, (), { Tova.end(); });

@@ -246,9 +246,10 @@ def tabs_keep_every_drawing(page, first, second, native, sample):
     assert asks_on_leaving(page), "does not ask on leaving after an edit"
 
     # The browser refuses to store: the failed-save path, and the drawing stored before stays whole.
-    page.js("Tova.real = [IDBObjectStore.prototype.put, IDBObjectStore.prototype.add];"
-            "for (const m of ['put', 'add']) IDBObjectStore.prototype[m] = function () {"
-            "  throw new DOMException('The quota has been exceeded.', 'QuotaExceededError'); };")
+    # (every write's transaction is aborted, as the browser aborts one that exceeds the quota)
+    page.js("Tova.real = IDBObjectStore.prototype.put;"
+            "IDBObjectStore.prototype.put = function (...a) {"
+            "  const r = Tova.real.apply(this, a); this.transaction.abort(); return r; };")
     save_as(page, "drawing.KRT")
     assert page.js("return document.getElementById('box-text').textContent") == "Three Is A Error! Retry!"
     page.answer("ok")
@@ -257,7 +258,7 @@ def tabs_keep_every_drawing(page, first, second, native, sample):
     page.answer("cancel")
     assert asks_on_leaving(page), "a refused save counted as saved"
     assert page.stored("drawing.KRT") == (native / "drawing.KRT").read_bytes(), "the drawing stored before"
-    page.js("[IDBObjectStore.prototype.put, IDBObjectStore.prototype.add] = Tova.real")
+    page.js("IDBObjectStore.prototype.put = Tova.real")
     save_as(page, "edited.KRT")
     assert not asks_on_leaving(page), "asks on leaving after a save"
     edited = page.stored("edited.KRT")
@@ -378,7 +379,21 @@ def main(site, replay):
             page = Page(url, downloads)
             try:
                 first = page.d.current_window_handle
+                # A drawing the first version of the page saved, which kept the folder in one
+                # database of Emscripten's.
+                page.d.get(url + "Malvo.htm")
+                page.d.execute_async_script("""
+                    const [bytes, done] = arguments, request = indexedDB.open('/drawings', 21);
+                    request.onupgradeneeded = () => request.result.createObjectStore('FILE_DATA');
+                    request.onsuccess = () => {
+                      const tx = request.result.transaction('FILE_DATA', 'readwrite');
+                      tx.objectStore('FILE_DATA').put({timestamp: new Date(), mode: 16877}, '/drawings');
+                      tx.objectStore('FILE_DATA').put({timestamp: new Date(), mode: 33188,
+                                                       contents: new Uint8Array(bytes)}, '/drawings/old.KRT');
+                      tx.oncomplete = () => { request.result.close(); done(); };
+                    };""", list((site / "Tova.ini").read_bytes()))
                 page.open()
+                assert page.stored("old.KRT") == (site / "Tova.ini").read_bytes(), "the first version's drawing"
                 page.d.switch_to.new_window("tab")
                 second = page.d.current_window_handle
                 page.open()

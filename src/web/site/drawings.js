@@ -12,23 +12,36 @@ window.TovaDrawings = (() => {
   const OLD_DB = '/drawings', OLD_STORE = 'FILE_DATA', OLD_PREFIX = '/drawings/';
   const channel = 'BroadcastChannel' in window ? new BroadcastChannel('tova-drawings') : null;
   const watchers = [];
-  let db = null;
+  let connection = null;  // a promise of the open database, made again after it is closed
 
   const done = request => new Promise((resolve, reject) => {
     request.onsuccess = () => resolve(request.result);
     request.onerror = () => reject(request.error);
   });
 
-  function openDatabase(name, upgrade) {
-    const request = indexedDB.open(name, 1);
-    request.onupgradeneeded = () => upgrade(request.result);
-    return done(request);
+  // The database, opened when first needed and again whenever it was closed (by the browser, by
+  // clearing the site's data, or for a newer page that changes it) or could not be opened.
+  function database() {
+    connection = connection || new Promise((resolve, reject) => {
+      const request = indexedDB.open(DB, 1);
+      request.onupgradeneeded = () => request.result.createObjectStore(STORE);
+      done(request).then(db => {
+        db.onversionchange = () => { db.close(); connection = null; };
+        db.onclose = () => { connection = null; };
+        resolve(db);
+      }, reject);
+    }).catch(e => {
+      connection = null;
+      throw e;
+    });
+    return connection;
   }
 
   // Runs `work(store)` in one transaction and resolves with what it gave once the transaction has
   // committed; rejects when the browser refuses or aborts it. A user's drawing is written with a
   // commit that is on the disk when it resolves.
-  function transaction(mode, work, durability = 'strict') {
+  async function transaction(mode, work, durability = 'strict') {
+    const db = await database();
     return new Promise((resolve, reject) => {
       const tx = db.transaction(STORE, mode, mode === 'readwrite' ? {durability} : undefined);
       let result;
@@ -41,11 +54,14 @@ window.TovaDrawings = (() => {
     });
   }
 
-  // Drawings the earlier page kept are copied once, under their names, where no drawing of that
-  // name is stored yet; the old database goes only once they are all stored.
+  // Drawings the earlier page kept are taken over at every start while its database is there: each
+  // one that is not stored here, or is stored here from before it was saved there (a tab of the
+  // earlier page may still be open and saving). That database is left as it is.
   async function adoptOldFolder() {
     if (!indexedDB.databases || !(await indexedDB.databases()).some(d => d.name === OLD_DB)) return;
-    const old = await openDatabase(OLD_DB, () => {});
+    const request = indexedDB.open(OLD_DB);
+    request.onupgradeneeded = () => request.transaction.abort();  // gone since: nothing to take
+    const old = await done(request);
     try {
       if (!old.objectStoreNames.contains(OLD_STORE)) return;
       const tx = old.transaction(OLD_STORE, 'readonly');
@@ -54,22 +70,23 @@ window.TovaDrawings = (() => {
       const files = keys.map((key, i) => [String(key), values[i]])
           .filter(([key, v]) => key.startsWith(OLD_PREFIX) && !key.slice(OLD_PREFIX.length).includes('/') &&
                                 v && v.contents instanceof Uint8Array && !key.endsWith('.saving'));
+      if (!files.length) return;
       await transaction('readwrite', async store => {
         for (const [key, v] of files) {
-          const name = key.slice(OLD_PREFIX.length);
-          if ((await done(store.count(name))) === 0) store.put({bytes: v.contents, saved: Number(v.timestamp) || 0}, name);
+          const name = key.slice(OLD_PREFIX.length), saved = Number(v.timestamp) || 0;
+          const kept = await done(store.get(name));
+          if (!kept || kept.saved < saved) store.put({bytes: v.contents, saved}, name);
         }
       });
     } finally {
       old.close();
     }
-    await done(indexedDB.deleteDatabase(OLD_DB)).catch(() => {});
   }
 
+  // Opens the storage and takes over the earlier page's drawings; rejects when the browser gives
+  // the page no storage.
   async function open() {
-    db = await openDatabase(DB, created => created.createObjectStore(STORE));
-    // Another tab of a newer page may need the database changed: this one lets go.
-    db.onversionchange = () => db.close();
+    await database();
     await adoptOldFolder().catch(() => {});
   }
 

@@ -1,8 +1,9 @@
 // Pointer input on a picture box of the page, from Pointer Events, whatever the pointer: a mouse,
 // a finger or a pen. A press is a press at that point; the second press of two close in time and
 // place is a double press, as a double click is on the desktop (a finger is given more room than
-// a mouse). A finger or a pen that was not hovering is first moved to where it touched, as a mouse
-// always is before it presses. Positions are in the box's own pixels, at any scale of the page.
+// a mouse). A finger or a pen is first moved to where it touched (a finger cannot hover, a pen may
+// not have), as a mouse always is before it presses. Positions are in the box's own pixels, at any
+// scale of the page.
 'use strict';
 
 window.TovaPointer = (() => {

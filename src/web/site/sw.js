@@ -1,18 +1,17 @@
 // Keeps the site's files, so that after the first visit the page opens at once and works
 // offline. The files are kept together under the version of the site they belong to (stamped by
-// the build from their contents), so that a page is always given files of one version: a newer
-// site is fetched whole in the background and serves the next visit.
+// the build from their contents, with the list of the files). A newer site is fetched whole in the
+// background and takes over once no page of the older one is open, so that a page is always given
+// files of one version.
 const VERSION = '@SITE_VERSION@';
 const CACHE = `tova-site-${VERSION}`;
-const FILES = ['./', 'index.html', 'tova.css', 'drawings.js', 'pointer.js', 'tova.js', 'tova-core.js', 'tova-core.wasm',
-               'Tova.ini', 'Help.htm', 'Malvo.htm', 'tova.svg', 'manifest.webmanifest'];
+const FILES = ['./', @SITE_FILES@];
 
 self.addEventListener('install', event => {
-  event.waitUntil(caches.open(CACHE)
-    .then(cache => cache.addAll(FILES.map(file => new Request(file, {cache: 'reload'}))))
-    .then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(FILES.map(file => new Request(file, {cache: 'reload'})))));
 });
 self.addEventListener('activate', event => {
+  // The first version takes the pages that are open at once; they were loaded from the network.
   event.waitUntil(caches.keys()
     .then(names => Promise.all(names.filter(n => n.startsWith('tova-site') && n !== CACHE).map(n => caches.delete(n))))
     .then(() => self.clients.claim()));
@@ -21,7 +20,6 @@ self.addEventListener('fetch', event => {
   const request = event.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== location.origin) return;
   // A page's address may carry a query (?drawing=...): it is the same page.
-  event.respondWith(caches.open(CACHE)
-    .then(cache => cache.match(request, {ignoreSearch: request.mode === 'navigate'}))
+  event.respondWith(caches.match(request, {cacheName: CACHE, ignoreSearch: request.mode === 'navigate'})
     .then(kept => kept || fetch(request)));
 });

@@ -97,13 +97,12 @@ window.Tova = (() => {
       move: (x, y, e) => {
         // A move never waits for anything, so it runs at once and is painted at once.
         if (state.busy || state.ended || !M) return;
-        const received = performance.now();
         M._tova_pointer(box, 1, x, y);
         paint('P');
         paint('D');
-        // How long from the event (as the browser stamped it, and as the page received it) to
-        // the painted picture, for the benchmark when it asks.
-        if (state.timings) state.timings.push([performance.now() - e.timeStamp, performance.now() - received]);
+        // How long from the event, as the browser stamped it, to the painted picture, for the
+        // benchmark when it asks.
+        if (state.timings) state.timings.push(performance.now() - e.timeStamp);
       },
     });
     return frame;
@@ -201,6 +200,7 @@ window.Tova = (() => {
     const win = document.getElementById('Form1');
     const w = win.offsetWidth, h = win.offsetHeight;
     const vw = document.documentElement.clientWidth, vh = document.documentElement.clientHeight;
+    if (!w || !h || !vw || !vh) return;  // the page has ended, or there is no room at all
     const margin = vw >= w + 16 && vh >= h + 16 ? 8 : 0;
     let scale = Math.min((vw - 2 * margin) / w, (vh - 2 * margin) / h);
     const dpr = window.devicePixelRatio || 1;
@@ -328,14 +328,15 @@ window.Tova = (() => {
 
   // ---- files: the drawings folder in the browser's storage ----------------------------------
   // The program reads and writes files in its working folder, /drawings. Every drawing is kept as
-  // a record of its own (drawings.js); the folder in memory holds only the copy of a drawing the
-  // program is about to read, taken from the store just before, so that what another tab saved
-  // is what this one reads.
+  // a record of its own (drawings.js); the folder in memory only passes drawings to the program:
+  // one is copied there from the store just before the program reads it, so that what another
+  // tab saved is what this one reads. The program's saves go to the store alone.
   const folder = '/drawings';
 
   // The name a drawing is stored under for a path the program writes: a plain file name in the
   // working folder; null for anywhere else, which the browser cannot keep.
   function storedName(path) {
+    path = path.trim();
     const name = path.startsWith(`${folder}/`) ? path.slice(folder.length + 1) : path.replace(/^(\.\/)+/, '');
     return name && !name.includes('/') && name !== '.' && name !== '..' ? name : null;
   }
@@ -506,7 +507,11 @@ window.Tova = (() => {
       // The first start: the sample drawing becomes the stored start-up document.
       try {
         const reply = await fetch('Tova.ini');
-        if (reply.ok) bytes = await TovaDrawings.writeIfMissing('Tova.ini', new Uint8Array(await reply.arrayBuffer()));
+        if (reply.ok) {
+          // Where the browser does not store it, the sample is still what this start shows.
+          const sample = new Uint8Array(await reply.arrayBuffer());
+          bytes = (await TovaDrawings.writeIfMissing('Tova.ini', sample)) || sample;
+        }
       } catch (e) { /* offline on a first visit: the start-up message says so */ }
     }
     return {path, bytes};
