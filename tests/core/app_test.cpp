@@ -107,6 +107,7 @@ TEST(App, StartUpCommandStatesFileCommandsColoursHelpAndLeaving) {
   });
   Do(lines, t, "Save", Msave_Click, {"OK", "path: no such folder/drawing.KRT", "path: drawn.KRT"});
   t.program.canvas.markX = t.program.canvas.markY = 5;
+  t.program.tables.pendingLines[1] = {5, 6, 7, 8, 1};  // New takes a figure's lines away too
   Do(lines, t, "FILE, marks at 5 5", C10_Click, {"OK", "path: again.KRT", "OK", "OK", "no file"});
   t.program.canvas.markX = t.program.canvas.markY = 5;
   Do(lines, t, "Open, marks at 5 5", Mopen_Click, {"OK", "open: again.KRT"});
