@@ -294,19 +294,24 @@ SCREENS = [(1920, 1080, 1, False), (1366, 768, 1, False), (768, 1024, 1, True), 
 
 
 def fits_every_screen(page, drawn):
-    """At every viewport the whole window is inside it and uses the room it has; mouse clicks at
-    canvas points, and on a phone taps and a double tap, draw what the native core draws."""
-    for page.screen in SCREENS:
-        width, height, scale, phone = page.screen
-        page.open()
+    """At every viewport, and again when it is turned, the whole window is inside it and uses the
+    room it has; mouse clicks at canvas points, and on a tablet or phone taps and a double tap, draw
+    what the native core draws."""
+    def fitted(where, own_size):
+        page.wait("const r = document.getElementById('Form1').getBoundingClientRect();"
+                  "return r.right <= innerWidth + 0.01 && r.bottom <= innerHeight + 0.01")
         box = page.js("const w = document.getElementById('Form1'), r = w.getBoundingClientRect();"
                       "return [r.left, r.top, r.right, r.bottom, w.offsetWidth, w.offsetHeight,"
                       "        document.documentElement.clientWidth, document.documentElement.clientHeight];")
         left, top, right, bottom, w, h, vw, vh = box
-        where = f"at {width}x{height}"
         assert left >= 0 and top >= 0 and right <= vw + 0.01 and bottom <= vh + 0.01, (where, box)
         assert (right - left) / w >= 0.75 * min(vw / w, vh / h), (where, "room unused", box)
-        assert (right - left == w) == (width == 642), (where, "at its own size only where it just fits", box)
+        assert (right - left == w) == own_size, (where, "at its own size only where it just fits", box)
+
+    for page.screen in SCREENS:
+        width, height, scale, phone = page.screen
+        page.open()
+        fitted(f"at {width}x{height}", width == 642)
         for line in FIGURES:
             w = line.split()
             if w[0] == "answer":
@@ -317,7 +322,10 @@ def fits_every_screen(page, drawn):
                 tap_or_click(page, phone, "button", w[1])
             else:
                 tap_or_click(page, phone, w[0], w[1], int(w[2]) + 0.5, int(w[3]) + 0.5)
-        assert page.pixels("P") == drawn, (where, "the figures")
+        assert page.pixels("P") == drawn, (width, height, "the figures")
+        page.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": height, "height": width, "deviceScaleFactor": scale, "mobile": phone})
+        fitted(f"at {width}x{height} turned", False)
     page.screen = Page.screen
 
 
