@@ -11,7 +11,6 @@ window.TovaDrawings = (() => {
   // it as one database named after the folder, keyed by path.
   const OLD_DB = '/drawings', OLD_STORE = 'FILE_DATA', OLD_PREFIX = '/drawings/';
   const channel = 'BroadcastChannel' in window ? new BroadcastChannel('tova-drawings') : null;
-  const watchers = [];
   let connection = null;  // a promise of the open database, made again after it is closed
 
   const done = request => new Promise((resolve, reject) => {
@@ -117,9 +116,8 @@ window.TovaDrawings = (() => {
     return bytes;
   }, 'relaxed').catch(() => null);
 
-  // Calls `watch(name)` when another tab has stored a drawing.
-  function onStored(watch) { watchers.push(watch); }
-  if (channel) channel.onmessage = e => { for (const watch of watchers) watch(e.data.saved); };
-
-  return {open, list, read, write, writeIfMissing, onStored};
+  // onStored, when set, is called with a drawing's name when another tab has stored one.
+  const drawings = {open, list, read, write, writeIfMissing, onStored: null};
+  if (channel) channel.onmessage = e => { if (drawings.onStored) drawings.onStored(e.data.saved); };
+  return drawings;
 })();

@@ -386,7 +386,7 @@ window.Tova = (() => {
     status.textContent = '';
     name.value = field;
     // What another tab saves while the dialog is open is listed at once.
-    state.refreshOpenList = () => fill();
+    TovaDrawings.onStored = () => fill();
     await fill();
     list.onchange = () => { name.value = list.value; };
     list.ondblclick = () => { if (list.value) box.close('ok'); };
@@ -407,7 +407,7 @@ window.Tova = (() => {
       name.value = base;
     };
     const answer = await dialog(box);
-    state.refreshOpenList = null;
+    TovaDrawings.onStored = null;
     const chosen = name.value.trim();
     if (answer !== 'ok' || !chosen) return null;
     const stored = storedName(chosen);
@@ -530,7 +530,6 @@ window.Tova = (() => {
     const first = await startup;
     if (first.bytes) M.FS.writeFile(first.path, first.bytes);
     await run('tova_start', ['string'], [first.path]);
-    TovaDrawings.onStored(() => { if (state.refreshOpenList) state.refreshOpenList(); });
     window.addEventListener('beforeunload', e => {
       if (!state.ended && M._tova_changed()) { e.preventDefault(); e.returnValue = ''; }
     });
@@ -543,7 +542,6 @@ window.Tova = (() => {
       navigator.serviceWorker.register('sw.js').catch(() => {});
     }
   }
-
 
   return {
     state, boot, run, paint, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
