@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "app/input.h"
 #include "app/menu_tree.h"
 #include "program/window_layout.h"
 
@@ -67,6 +68,7 @@ std::string LayoutJson() {
                    "}";
           });
   json += ",\"tabOrder\":" + List(kTabOrder, Quoted);
+  json += ",\"inputKinds\":" + List(kInputKindNames, Quoted);
   json += ",\"scrollBars\":" + List(kScrollBars, [](const ScrollBarRange& r) {
             return "{\"name\":" + Quoted(r.name) + ",\"min\":" + Number(r.min) + ",\"max\":" + Number(r.max) +
                    ",\"value\":" + Number(r.value) + "}";

@@ -8,12 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/canvas_input.h"
-#include "app/click_handlers.h"
+#include "app/input.h"
 #include "app/startup.h"
 #include "app/stored_document.h"
 #include "program/program.h"
-#include "view3d/navigation.h"
 #include "web/web_layout.h"
 #include "web/web_shell.h"
 
@@ -46,36 +44,13 @@ EMSCRIPTEN_KEEPALIVE void tova_start(const char* document) {
   tova::Form_Load(*program, document);
 }
 
-// A pointer event on the canvas (box 0) or the 3D view (box 1): 0 down, 1 move, 2 double click.
-// Events that come before the program has started are not heard.
-EMSCRIPTEN_KEEPALIVE void tova_pointer(int box, int kind, double x, double y) {
-  if (!program) return;
-  tova::Program& p = *program;
-  if (box == 0) {
-    if (kind == 0) tova::P_MouseDown(p, x, y);
-    if (kind == 1) tova::P_MouseMove(p, x, y);
-    if (kind == 2) tova::P_DblClick(p);
-  } else {
-    if (kind == 0) tova::D_MouseDown(p, x, y);
-    if (kind == 1) tova::D_MouseMove(p, x, y);
-  }
-}
-
-// A click on the button or menu item of that name; 0 when it has no action.
-EMSCRIPTEN_KEEPALIVE int tova_click(const char* name) {
-  const tova::ClickHandler* handler = tova::FindClickHandler(name);
-  if (handler == nullptr || !program) return 0;
-  (*handler)(*program);
-  return 1;
-}
-
-// A scroll bar moved (the page has its new position).
-EMSCRIPTEN_KEEPALIVE void tova_scroll(const char* name) {
-  if (!program) return;
-  const std::string bar(name);
-  if (bar == "cdd") tova::cdd_Change(*program);
-  if (bar == "cqq") tova::cqq_Change(*program);
-  if (bar == "cpp") tova::cpp_Change(*program);
+// An event of the user's, as the page's layout names its kinds (InputKind): a pointer event on
+// "P" or "D" at (x, y) from the box's outer corner with a button held or not, a click on a button
+// or menu item, or a scroll bar moved (the page has its new position). 0 when nothing took it;
+// events that come before the program has started are not heard.
+EMSCRIPTEN_KEEPALIVE int tova_input(int kind, const char* control, double x, double y, int held) {
+  if (!program || kind < 0 || kind > static_cast<int>(tova::InputKind::Scroll)) return 0;
+  return tova::HandleInput(*program, {static_cast<tova::InputKind>(kind), control, x, y, held != 0}) ? 1 : 0;
 }
 
 // 1 when the drawing differs from the document last read, started afresh or saved.

@@ -119,6 +119,14 @@ TEST_F(WindowTest, CirclesDrawnWithThePointerAreStoredAndTheCanvasShowsTheProgra
   Press("C1");
   Click({{100, 100}});
   EXPECT_EQ(Enabled(), "");
+  // Over the canvas's border with no button held, the pointer reaches nothing; with a button held
+  // the canvas keeps it outside too, and the rubber band follows.
+  const QImage centred = P->image().copy();
+  for (const auto& [at, held] : {std::pair{QPoint(1, 60), Qt::NoButton}, {QPoint(P->width() + 40, 60), Qt::LeftButton}}) {
+    QMouseEvent move(QEvent::MouseMove, at, P->mapToGlobal(at), Qt::NoButton, held, {});
+    QApplication::sendEvent(P, &move);
+    EXPECT_EQ(P->image() == centred, held == Qt::NoButton) << at.x();
+  }
   Click({{150, 100}, {300, 80}});
   QTest::mouseDClick(P, Qt::LeftButton, {}, At({300, 80}));
   QTest::mouseRelease(P, Qt::LeftButton, {}, At({300, 80}));

@@ -312,6 +312,7 @@ def fits_every_screen(page, drawn):
         width, height, scale, phone = page.screen
         page.open()
         fitted(f"at {width}x{height}", width == 642)
+        geometry_matches_layout(page, f"at {width}x{height}")
         for line in FIGURES:
             w = line.split()
             if w[0] == "answer":
@@ -327,6 +328,40 @@ def fits_every_screen(page, drawn):
             "width": height, "height": width, "deviceScaleFactor": scale, "mobile": phone})
         fitted(f"at {width}x{height} turned", False)
     page.screen = Page.screen
+
+
+def geometry_matches_layout(page, where):
+    """Every control and both pictures' drawing areas stand where the layout puts them, at the
+    page's scale (within a device pixel); on a screenshot the pane dividers lie on the canvas's
+    column and row 216 and nowhere near (dark there, light two canvas pixels off, where a scale
+    that is not whole shades a line's edges)."""
+    boxes = page.js("""
+        const L = Tova.layout, b = L.pictureBorder, s = Tova.state.scale;
+        const client = document.getElementById('client').getBoundingClientRect();
+        const rect = (n, c, dx, dy, inset) => [n, [client.left + (c.left + dx) * s, client.top + (c.top + dy) * s,
+          (c.width - 2 * inset) * s, (c.height - 2 * inset) * s]];
+        const want = [...L.controls.map(c => rect(c.name, c, 0, 0, 0)), rect('P', L.canvas, b, b, b),
+                      rect('D', L.view, L.canvas.left + 2 * b, L.canvas.top + 2 * b, b)];
+        document.getElementById('D').parentElement.hidden = false;
+        const got = want.map(([n]) => { const r = document.getElementById(n).getBoundingClientRect();
+                                        return [r.left, r.top, r.width, r.height]; });
+        document.getElementById('D').parentElement.hidden = true;
+        return [want, got, devicePixelRatio, s];""")
+    want, got, dpr, scale = boxes
+    for (name, w), g in zip(want, got):
+        assert all(abs(a - b) * dpr <= 1 for a, b in zip(w, g)), (where, name, w, g)
+    png = base64.b64decode(page.d.execute_cdp_cmd("Page.captureScreenshot", {"format": "png"})["data"])
+    shot = subprocess.run(["convert", "png:-", "-depth", "8", "rgb:-"], input=png, capture_output=True, check=True).stdout
+    width = round(page.js("return innerWidth") * dpr)
+    left, top = page.js("const r = document.getElementById('P').getBoundingClientRect(); return [r.left, r.top];")
+
+    def shade(x, y):  # the brightest channel at a canvas point, on the screenshot
+        at = 3 * (int((top + (y + 0.5) * scale) * dpr) * width + int((left + (x + 0.5) * scale) * dpr))
+        return max(shot[at:at + 3])
+    for along in (5, 150, 400):
+        assert shade(216, along) < 128 and shade(along, 216) < 128, (where, "a divider", along)
+        assert min(shade(216 + d, along) for d in (-2, 2)) > 160, (where, "beside the upright divider", along)
+        assert min(shade(along, 216 + d) for d in (-2, 2)) > 160, (where, "beside the level divider", along)
 
 
 def tap_or_click(page, touch, kind, name, x=None, y=None):

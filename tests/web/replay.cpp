@@ -9,12 +9,10 @@
 #include <iostream>
 #include <sstream>
 
-#include "app/canvas_input.h"
-#include "app/click_handlers.h"
+#include "app/input.h"
 #include "app/startup.h"
 #include "program/program.h"
 #include "support/scripted_shell.h"
-#include "view3d/navigation.h"
 
 namespace tova {
 namespace {
@@ -71,21 +69,22 @@ int main(int argc, char** argv) {
       if (lines[j][0] == "answer") shell.script.QueueAnswer(lines[j][1] == "ok" ? Answer::Ok : Answer::Cancel);
       if (lines[j][0] == "prompt") shell.script.QueuePrompt(lines[j].size() > 1 ? lines[j][1] : "");
     }
-    const auto at = [&](std::size_t k) { return std::stod(w[k]); };
-    const bool view = w.size() > 1 && w[1] == "D";
+    // Points are a picture box's own pixels; the program takes them from its outer corner.
+    const auto pointer = [&](InputKind kind) {
+      HandleInput(program, {kind, w[1], std::stod(w[2]) + kPictureBorder, std::stod(w[3]) + kPictureBorder});
+    };
     if (w[0] == "click" && w.size() == 2) {
-      (*FindClickHandler(w[1]))(program);
+      HandleInput(program, {InputKind::Click, w[1]});
     } else if (w[0] == "move") {
-      view ? D_MouseMove(program, at(2), at(3)) : P_MouseMove(program, at(2), at(3));
+      pointer(InputKind::Move);
     } else if (w[0] == "click") {
-      view ? D_MouseMove(program, at(2), at(3)) : P_MouseMove(program, at(2), at(3));
-      view ? D_MouseDown(program, at(2), at(3)) : P_MouseDown(program, at(2), at(3));
+      pointer(InputKind::Move), pointer(InputKind::Down);
     } else if (w[0] == "dblclick") {
-      P_DblClick(program);
+      pointer(InputKind::DoubleClick);
     } else if (w[0] == "scroll") {
       shell.SetValue(w[1] == "cpp" ? Control::cpp : w[1] == "cqq" ? Control::cqq : Control::cdd,
                      static_cast<int16_t>(std::stoi(w[2])));
-      w[1] == "cpp" ? cpp_Change(program) : w[1] == "cqq" ? cqq_Change(program) : cdd_Change(program);
+      HandleInput(program, {InputKind::Scroll, w[1]});
     }
     steps << Controls(shell) << "; beeps " << shell.beeps() << "\n";
   }

@@ -12,8 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/canvas_input.h"
-#include "app/click_handlers.h"
+#include "app/input.h"
 #include "app/leaving.h"
 #include "app/menu_tree.h"
 #include "app/qt/picture_box.h"
@@ -21,7 +20,6 @@
 #include "app/qt/qt_text.h"
 #include "app/startup.h"
 #include "program/window_layout.h"
-#include "view3d/navigation.h"
 
 namespace tova {
 namespace {
@@ -181,9 +179,10 @@ void Form1::CreateControls() {
   for (const ControlLayout& c : kControlColumn) {
     QWidget* widget = CreateControl(c, client_);
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
-      if (const ClickHandler* handler = FindClickHandler(c.name)) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { Run(*handler); });
-      }
+      connect(button, &QPushButton::clicked, this, [this, name = c.name] { Input({InputKind::Click, name}); });
+    }
+    if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+      connect(bar, &QScrollBar::valueChanged, this, [this, name = c.name] { Input({InputKind::Scroll, name}); });
     }
   }
   const struct {
@@ -216,34 +215,15 @@ void Form1::CreateMenus() {
         action->setChecked(true);
         connect(action, &QAction::toggled, action, [action] { action->setChecked(true); });
       }
-      if (const ClickHandler* handler = FindClickHandler(item.name)) {
-        connect(action, &QAction::triggered, this, [this, handler] { Run(*handler); });
-      }
+      connect(action, &QAction::triggered, this, [this, name = item.name] { Input({InputKind::Click, name}); });
     }
   }
 }
 
 void Form1::ConnectCanvas() {
-  canvas_->onMouseDown = [this](QPointF at) {
-    Run([at](Program& p) { P_MouseDown(p, at.x(), at.y()); });
-  };
-  canvas_->onMouseMove = [this](QPointF at) {
-    Run([at](Program& p) { P_MouseMove(p, at.x(), at.y()); });
-  };
-  canvas_->onDoubleClick = [this] { Run(P_DblClick); };
-  view_->onMouseDown = [this](QPointF at) {
-    Run([at](Program& p) { D_MouseDown(p, at.x(), at.y()); });
-  };
-  view_->onMouseMove = [this](QPointF at) {
-    Run([at](Program& p) { D_MouseMove(p, at.x(), at.y()); });
-  };
-  const struct {
-    const char* name;
-    void (*onChange)(Program&);
-  } bars[] = {{"cdd", cdd_Change}, {"cqq", cqq_Change}, {"cpp", cpp_Change}};
-  for (const auto& bar : bars) {
-    connect(client_->findChild<QScrollBar*>(bar.name), &QScrollBar::valueChanged, this,
-            [this, onChange = bar.onChange] { Run(onChange); });
+  for (PictureBox* box : {canvas_, view_}) {
+    box->onPointer = [this, name = box == canvas_ ? kCanvasLayout.name : kViewLayout.name](
+                         InputKind kind, QPointF at, bool held) { Input({kind, name, at.x(), at.y(), held}); };
   }
 }
 
@@ -258,8 +238,8 @@ void Form1::SetTabOrder() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  bool leave = false;
-  Run([&leave](Program& p) { leave = LeavingSequence(p); });
+  const bool leave = LeavingSequence(*program_);
+  RefreshSurfaces();
   if (leave) {
     event->accept();
   } else {
@@ -267,8 +247,8 @@ void Form1::closeEvent(QCloseEvent* event) {
   }
 }
 
-void Form1::Run(const std::function<void(Program&)>& handler) {
-  handler(*program_);
+void Form1::Input(const InputEvent& event) {
+  HandleInput(*program_, event);
   RefreshSurfaces();
 }
 

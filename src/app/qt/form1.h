@@ -4,10 +4,10 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
 #include <memory>
 #include <string_view>
 
+#include "app/input.h"
 #include "app/startup.h"
 #include "program/program.h"
 
@@ -41,8 +41,8 @@ class Form1 : public QMainWindow {
   void CreateMenus();
   void ConnectCanvas();
   void SetTabOrder();
-  // Runs a handler of the program, then repaints what it drew.
-  void Run(const std::function<void(Program&)>& handler);
+  // Hands an event of the user's to the program, then repaints what it drew.
+  void Input(const InputEvent& event);
   void RefreshSurfaces();
 
   std::unique_ptr<QtShell> ownShell_;

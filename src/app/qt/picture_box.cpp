@@ -42,25 +42,16 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   drawFrame(&painter);
 }
 
-QPointF PictureBox::SurfacePoint(const QMouseEvent* event) const {
-  return event->position() - QPointF(contentsRect().topLeft());
+void PictureBox::Pass(InputKind kind, const QMouseEvent* event) {
+  // While a button is held the box keeps the pointer (Qt's implicit grab), so moves come here
+  // wherever it goes.
+  if (onPointer) onPointer(kind, event->position(), event->buttons() != Qt::NoButton);
 }
 
-// Presses on the border are not the picture's; moves are passed on wherever the pointer is,
-// since a held button keeps sending them after the pointer leaves.
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-  if (onMouseDown && contentsRect().contains(event->position().toPoint())) {
-    onMouseDown(SurfacePoint(event));
-  }
-}
-
-void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-  if (onMouseMove) onMouseMove(SurfacePoint(event));
-}
-
+void PictureBox::mousePressEvent(QMouseEvent* event) { Pass(InputKind::Down, event); }
+void PictureBox::mouseMoveEvent(QMouseEvent* event) { Pass(InputKind::Move, event); }
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) { Pass(InputKind::Up, event); }
 // The second press of a double click is a double click only, not another press.
-void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (onDoubleClick && contentsRect().contains(event->position().toPoint())) onDoubleClick();
-}
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { Pass(InputKind::DoubleClick, event); }
 
 }  // namespace tova

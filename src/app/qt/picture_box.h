@@ -1,5 +1,6 @@
-// A picture box: shows a drawing surface inside a sunken border, and passes pointer events on
-// in the surface's own coordinates.
+// A picture box: shows a drawing surface inside a sunken border, and passes the pointer's events
+// on as they come, from its outer corner and with the button state: the program decides what the
+// border and a held button mean.
 #pragma once
 
 #include <QFrame>
@@ -8,6 +9,8 @@
 #include <QPointF>
 #include <functional>
 #include <vector>
+
+#include "app/input.h"
 
 namespace tova {
 
@@ -26,18 +29,18 @@ class PictureBox : public QFrame {
   // The surface's pixels, shared, not copied.
   const QImage& image() const { return image_; }
 
-  std::function<void(QPointF)> onMouseDown;
-  std::function<void(QPointF)> onMouseMove;
-  std::function<void()> onDoubleClick;
+  // Down, Move, Up or DoubleClick; where, from the box's outer corner; a button held.
+  std::function<void(InputKind, QPointF, bool)> onPointer;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  QPointF SurfacePoint(const QMouseEvent* event) const;
+  void Pass(InputKind kind, const QMouseEvent* event);
 
   Surface& surface_;
   QImage image_;

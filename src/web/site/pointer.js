@@ -2,7 +2,7 @@
 // a finger or a pen. A press is a press at that point; the second press of two close in time and
 // place is a double press, as a double click is on the desktop (a finger is given more room than
 // a mouse). A finger or a pen is first moved to where it touched (a finger cannot hover, a pen may
-// not have), as a mouse always is before it presses. Positions are in the box's own pixels, at any
+// not have), as a mouse always is before it presses. Positions are in the window's pixels, at any
 // scale of the page.
 'use strict';
 
@@ -11,9 +11,12 @@ window.TovaPointer = (() => {
   // double press: the desktop's for a mouse, the phones' for a finger, a pen between.
   const DOUBLE = {mouse: {ms: 500, room: 4}, touch: {ms: 300, room: 16}, pen: {ms: 300, room: 8}};
 
-  // Calls on.press(x, y), on.doublePress(x, y) and on.move(x, y, event) for the canvas's events.
-  function attach(canvas, on) {
-    // Where the canvas lies on the screen, asked again only when the page moves or is scaled, so
+  // Calls on(kind, x, y, held, event) for the pointer's events on a picture box's frame: kind
+  // 'down', 'move', 'up' or 'double'; where, in the window's pixels from the frame's outer corner
+  // (its border included); whether a button is held. While one is, the frame keeps the pointer,
+  // wherever it goes, as the window's picture boxes do.
+  function attach(frame, on) {
+    // Where the frame lies on the screen, asked again only when the page moves or is scaled, so
     // that a pointer move does not make the browser lay the page out first.
     let where = null;
     const forget = () => { where = null; };
@@ -21,8 +24,9 @@ window.TovaPointer = (() => {
     window.addEventListener('scroll', forget, true);
     window.addEventListener('tova-fit', forget);
     const at = e => {
-      where = where || canvas.getBoundingClientRect();
-      return [(e.clientX - where.left) * canvas.width / where.width, (e.clientY - where.top) * canvas.height / where.height];
+      where = where || frame.getBoundingClientRect();
+      return [(e.clientX - where.left) * frame.offsetWidth / where.width,
+              (e.clientY - where.top) * frame.offsetHeight / where.height];
     };
 
     let last = null;  // the last press that may begin a double press: {time, x, y, type}
@@ -34,16 +38,26 @@ window.TovaPointer = (() => {
       return second;
     };
 
-    canvas.addEventListener('pointerdown', e => {
+    // Events on the 3D view, which lies inside the canvas's frame, are the 3D view's alone.
+    frame.addEventListener('pointerdown', e => {
+      e.stopPropagation();
       if (!e.isPrimary) return;  // a second finger is not a second pointer
       e.preventDefault();        // no mouse events made up from a touch, no selecting
-      if (isSecond(e)) { on.doublePress(...at(e)); return; }
-      if (e.pointerType !== 'mouse') on.move(...at(e), e);
-      on.press(...at(e));
+      frame.setPointerCapture(e.pointerId);
+      if (isSecond(e)) { on('double', ...at(e), true, e); return; }
+      if (e.pointerType !== 'mouse') on('move', ...at(e), false, e);
+      on('down', ...at(e), true, e);
     });
-    canvas.addEventListener('pointermove', e => { if (e.isPrimary) on.move(...at(e), e); });
+    frame.addEventListener('pointermove', e => {
+      e.stopPropagation();
+      if (e.isPrimary) on('move', ...at(e), e.buttons !== 0, e);
+    });
+    frame.addEventListener('pointerup', e => {
+      e.stopPropagation();
+      if (e.isPrimary) on('up', ...at(e), e.buttons !== 0, e);
+    });
     // A long press or the right button brings up no menu of the browser's over a picture.
-    canvas.addEventListener('contextmenu', e => e.preventDefault());
+    frame.addEventListener('contextmenu', e => e.preventDefault());
   }
 
   return {attach};

@@ -22,9 +22,8 @@ window.Tova = (() => {
     return text[at + 1].toLowerCase();
   }
 
-  function place(node, c, dx = 0, dy = 0) {
-    Object.assign(node.style, {left: `${c.left + dx}px`, top: `${c.top + dy}px`,
-                               width: `${c.width}px`, height: `${c.height}px`});
+  function place(node, c) {
+    Object.assign(node.style, {left: `${c.left}px`, top: `${c.top}px`, width: `${c.width}px`, height: `${c.height}px`});
   }
 
   const arrows = {a1: '↖', a2: '↗', a3: '↙', a4: '↘'};
@@ -36,7 +35,7 @@ window.Tova = (() => {
         node = document.createElement('button');
         node.type = 'button';
         node.textContent = arrows[c.name] || c.caption;
-        node.addEventListener('click', () => run('tova_click', ['string'], [c.name]));
+        node.addEventListener('click', () => input('click', c.name));
         break;
       case 'Label':
         node = document.createElement('span');
@@ -56,7 +55,7 @@ window.Tova = (() => {
         node.type = 'range';
         const r = layout.scrollBars.find(b => b.name === c.name);
         Object.assign(node, {min: r.min, max: r.max, value: r.value});
-        node.addEventListener('input', () => run('tova_scroll', ['string'], [c.name]));
+        node.addEventListener('input', () => input('scroll', c.name));
         break;
       }
       case 'TextBox':
@@ -74,10 +73,10 @@ window.Tova = (() => {
     return node;
   }
 
-  function picture(c, parent, dx, dy) {
+  function picture(c, parent) {
     const frame = document.createElement('div');
     frame.className = 'picture';
-    place(frame, c, dx, dy);
+    place(frame, c);
     const canvas = document.createElement('canvas');
     canvas.id = c.name;
     canvas.width = c.width - 2 * layout.pictureBorder;
@@ -88,22 +87,11 @@ window.Tova = (() => {
     parent.append(frame);
     el[c.name] = canvas;
     el[c.name + '.frame'] = frame;
-    const box = boxes[c.name];
-    const args = ['number', 'number', 'number', 'number'];
-    TovaPointer.attach(canvas, {
-      press: (x, y) => run('tova_pointer', args, [box, 0, x, y]),
-      // The second press of a double click is a double click only, as on the desktop.
-      doublePress: () => { if (box === 0) run('tova_pointer', args, [0, 2, 0, 0]); },
-      move: (x, y, e) => {
-        // A move never waits for anything, so it runs at once and is painted at once.
-        if (state.busy || state.ended || !M) return;
-        M._tova_pointer(box, 1, x, y);
-        paint('P');
-        paint('D');
-        // How long from the event, as the browser stamped it, to the painted picture, for the
-        // benchmark when it asks.
-        if (state.timings) state.timings.push(performance.now() - e.timeStamp);
-      },
+    TovaPointer.attach(frame, (kind, x, y, held, e) => {
+      input(kind, c.name, x, y, held);
+      // How long from a move, as the browser stamped it, to the painted picture, for the
+      // benchmark when it asks.
+      if (kind === 'move' && state.timings) state.timings.push(performance.now() - e.timeStamp);
     });
     return frame;
   }
@@ -118,12 +106,13 @@ window.Tova = (() => {
     for (const [x1, y1, x2, y2] of layout.dividers) {
       const line = document.createElement('div');
       line.className = 'divider';
-      Object.assign(line.style, {left: `${x1 + layout.pictureBorder}px`, top: `${y1 + layout.pictureBorder}px`,
+      // Places inside a frame count from the inside of its border, as the layout's do.
+      Object.assign(line.style, {left: `${x1}px`, top: `${y1}px`,
                                  width: `${Math.max(x2 - x1, 0) + 1}px`, height: `${Math.max(y2 - y1, 0) + 1}px`});
       canvasFrame.append(line);
     }
     // The 3D view lies over the canvas, placed from its drawing area, inside its border.
-    picture(layout.view, canvasFrame, layout.pictureBorder, layout.pictureBorder);
+    picture(layout.view, canvasFrame);
     el['D.frame'].hidden = true;
     for (const c of layout.controls) {
       const node = control(c);
@@ -162,7 +151,7 @@ window.Tova = (() => {
         caption(item.caption, entry);
         entry.addEventListener('click', () => {
           close();
-          run('tova_click', ['string'], [item.name]);
+          input('click', item.name);
         });
         list.append(entry);
       }
@@ -214,20 +203,48 @@ window.Tova = (() => {
   }
 
   // ---- running the program ----------------------------------------------------------------
-  // One event at a time, as in the window: while the program runs one (it may be waiting for a
-  // dialog or pausing inside "GO"), other events are not heard.
-  async function run(name, types, args) {
-    if (state.busy || state.ended || !M) return false;
+  // One event at a time, as in the window: an event that comes while the program runs another (it
+  // may be waiting for a dialog or pausing inside "GO") waits in the queue and is handed over
+  // afterwards, in order, as the desktop's own queue does it.
+  const queue = [];
+  const names = {};  // the program's copies of control names, for the moves it is given directly
+
+  function input(kind, control, x = 0, y = 0, held = false) {
+    if (state.ended || !M) return;
+    const code = layout.inputKinds.indexOf(kind);
+    if (kind === 'move' && !state.busy && !queue.length) {
+      // A move never waits for anything, so it runs at once and is painted at once.
+      names[control] = names[control] || newString(control);
+      M._tova_input(code, names[control], x, y, held ? 1 : 0);
+      paint('P');
+      paint('D');
+      return;
+    }
+    queue.push([code, control, x, y, held ? 1 : 0]);
+    if (!state.busy) drain();
+  }
+
+  async function drain() {
+    if (state.busy) return;
     state.busy = true;
+    try {
+      const types = ['number', 'string', 'number', 'number', 'number'];
+      while (queue.length && !state.ended) await call('tova_input', types, queue.shift());
+    } finally {
+      state.busy = false;
+    }
+  }
+
+  // Runs one of the program's entries to its end (it may wait for the page's dialogs), then
+  // paints what it drew and puts on the clipboard what it put there.
+  async function call(name, types, args) {
     try {
       await M.ccall(name, 'number', types, args, {async: true});
     } finally {
-      state.busy = false;
       paint('P');
       paint('D');
       flushClipboard();
     }
-    return true;
   }
 
   // Puts on the page's canvas what changed on the program's surface, a band of rows at a time.
@@ -529,7 +546,14 @@ window.Tova = (() => {
     M.FS.chdir(folder);
     const first = await startup;
     if (first.bytes) M.FS.writeFile(first.path, first.bytes);
-    await run('tova_start', ['string'], [first.path]);
+    // Events that come while the program starts wait for it.
+    state.busy = true;
+    try {
+      await call('tova_start', ['string'], [first.path]);
+    } finally {
+      state.busy = false;
+    }
+    drain();
     window.addEventListener('beforeunload', e => {
       if (!state.ended && M._tova_changed()) { e.preventDefault(); e.returnValue = ''; }
     });
@@ -544,9 +568,10 @@ window.Tova = (() => {
   }
 
   return {
-    state, boot, run, paint, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
+    state, boot, input, paint, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
     openDialog, store, newString, clearClipboard, putClipboard, clipboardPicture, openHelp, end,
     get module() { return M; },
+    get layout() { return layout; },
   };
 })();
 
