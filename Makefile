@@ -44,6 +44,7 @@ test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@echo "== the page in headless Chromium, against the native core"
 	@$(MAKE) --no-print-directory web >/dev/null
+	@cd tests/web && npm ci --no-audit --no-fund --silent
 	@/usr/bin/python3 tests/web/browser_test.py $(WEB_BUILD)/site $(BUILD)/tests/web_replay
 
 # The page for the browser: a static site in $(WEB_BUILD)/site (the core in WebAssembly).
@@ -94,9 +95,11 @@ bench: build
 bench-startup: build
 	@bench/startup.py $(BUILD)/tova $(BUILD)/bench/startup_baseline 10
 
-# Long random user sessions under the sanitizers: 5,000 sessions of 2,000 events.
+# Long random user sessions under the sanitizers: 5,000 sessions of 2,000 events; then one of 2,000
+# events on the page against the native core, from a random seed (it prints the seed).
 soak: test
 	@cd $(SAN_BUILD) && TOVA_SESSIONS=5000 TOVA_EVENTS=2000 ./tests/core_tests --gtest_filter='RandomSessions*'
+	@/usr/bin/python3 tests/web/random_session.py $(WEB_BUILD)/site $(BUILD)/tests/web_replay
 
 # Installs the programs, help pages, sample, menu entry, icons and MIME type under PREFIX
 # (DESTDIR, when set, is put in front of it). Installed in place, the MIME database under PREFIX

@@ -12,7 +12,7 @@ import statistics
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
-from browser_test import Page, served  # noqa: E402
+from webpage import Page, served  # noqa: E402
 
 RUNS = 15
 

@@ -12,6 +12,9 @@ window=(cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libpng-dev 
 # The page is built with Emscripten and tested in headless Chromium through Selenium.
 web=(emscripten)
 browser=(chromium chromium-driver python3-selenium)
+# The page's accessibility test takes axe-core from the npm registry with the machine's npm; where
+# there is no npm, Debian's.
+command -v npm >/dev/null || browser+=(npm)
 # The window under a virtual display needs Xvfb and xdotool, and ImageMagick to compare or take
 # its picture; poppler's tools turn the PDF sheet into a picture.
 display=(xvfb xauth xdotool imagemagick x11-utils poppler-utils)

@@ -73,7 +73,9 @@ window.Tova = (() => {
     return node;
   }
 
-  function picture(c, parent) {
+  // A picture box: a canvas of the program's pixels inside a sunken border; the canvas can take
+  // the keyboard's focus, as in the window.
+  function picture(c) {
     const frame = document.createElement('div');
     frame.className = 'picture';
     place(frame, c);
@@ -82,9 +84,10 @@ window.Tova = (() => {
     canvas.width = c.width - 2 * layout.pictureBorder;
     canvas.height = c.height - 2 * layout.pictureBorder;
     canvas.title = c.tip;
+    canvas.tabIndex = 0;
+    canvas.setAttribute('role', 'img');
     canvas.setAttribute('aria-label', c.tip);
     frame.append(canvas);
-    parent.append(frame);
     el[c.name] = canvas;
     el[c.name + '.frame'] = frame;
     TovaPointer.attach(frame, (kind, x, y, held, e) => {
@@ -102,7 +105,7 @@ window.Tova = (() => {
     client.style.height = `${layout.client[1]}px`;
     client.style.background = colour(layout.back);
     document.title = layout.caption;
-    const canvasFrame = picture(layout.canvas, client, 0, 0);
+    const canvasFrame = picture(layout.canvas);
     for (const [x1, y1, x2, y2] of layout.dividers) {
       const line = document.createElement('div');
       line.className = 'divider';
@@ -111,44 +114,73 @@ window.Tova = (() => {
                                  width: `${Math.max(x2 - x1, 0) + 1}px`, height: `${Math.max(y2 - y1, 0) + 1}px`});
       canvasFrame.append(line);
     }
-    // The 3D view lies over the canvas, placed from its drawing area, inside its border.
-    picture(layout.view, canvasFrame);
-    el['D.frame'].hidden = true;
-    for (const c of layout.controls) {
-      const node = control(c);
-      client.append(node);
-      el[c.name] = node;
-    }
+    // The 3D view lies over the canvas, placed from the canvas's drawing area and cut to the
+    // canvas's outer edge, as a child window is in the window.
+    const b = layout.pictureBorder, P = layout.canvas, D = layout.view;
+    const viewFrame = picture({...D, left: P.left + b + D.left, top: P.top + b + D.top});
+    const cut = [P.top - (P.top + b + D.top), P.left + P.width - (P.left + b + D.left + D.width),
+                 P.top + P.height - (P.top + b + D.top + D.height), P.left - (P.left + b + D.left)];
+    viewFrame.style.clipPath = `inset(${cut.map(v => `${Math.max(0, -v)}px`).join(' ')})`;
+    viewFrame.hidden = true;
+    for (const c of layout.controls) el[c.name] = control(c);
+    // The elements stand in the order the Tab key visits them, then the rest: no numbers needed.
+    const frames = {P: canvasFrame, D: viewFrame};
+    const order = [...layout.tabOrder, ...layout.controls.map(c => c.name), 'P', 'D'];
+    for (const name of new Set(order)) client.append(frames[name] || el[name]);
     el.Form1 = client;
     buildMenus();
-    layout.tabOrder.forEach((name, i) => { if (el[name]) el[name].tabIndex = i + 1; });
   }
 
   function buildMenus() {
     const bar = document.getElementById('menubar');
     const keys = {};
     let open = null;
-    const close = () => { if (open) { open.list.hidden = true; open.button.setAttribute('aria-expanded', 'false'); open = null; } };
+    const close = () => {
+      if (!open) return;
+      open.list.hidden = true;
+      open.button.setAttribute('aria-expanded', 'false');
+      open = null;
+    };
+    const items = list => [...list.children];
+    const show = (button, list, first) => {
+      close();
+      list.hidden = false;
+      button.setAttribute('aria-expanded', 'true');
+      open = {button, list};
+      // A menu that would reach past the viewport's right edge is moved left to fit.
+      list.style.left = '0px';
+      const over = list.getBoundingClientRect().right - document.documentElement.clientWidth;
+      if (over > 0) list.style.left = `${-over / state.scale}px`;
+      // Opened from the keyboard, the menu's first item is the one chosen, as in the window.
+      if (first) items(list)[0].focus();
+    };
+    const menus = [];
     for (const m of layout.menus) {
       const wrap = document.createElement('div');
       wrap.className = 'menu';
+      wrap.setAttribute('role', 'none');
       const button = document.createElement('button');
       button.type = 'button';
       button.id = m.name;
+      button.setAttribute('role', 'menuitem');
       button.setAttribute('aria-haspopup', 'menu');
+      button.setAttribute('aria-expanded', 'false');
       keys[caption(m.caption, button)] = button;
       const list = document.createElement('div');
       list.className = 'menu-items';
       list.setAttribute('role', 'menu');
+      list.setAttribute('aria-label', button.textContent);
       list.hidden = true;
+      const itemKeys = {};
       for (const item of m.items) {
         const entry = document.createElement('button');
         entry.type = 'button';
         entry.id = item.name;
+        entry.tabIndex = -1;
         entry.setAttribute('role', item.ticked ? 'menuitemcheckbox' : 'menuitem');
         if (item.ticked) entry.setAttribute('aria-checked', 'true');
         entry.classList.toggle('ticked', item.ticked);
-        caption(item.caption, entry);
+        itemKeys[caption(item.caption, entry)] = entry;
         entry.addEventListener('click', () => {
           close();
           input('click', item.name);
@@ -157,26 +189,37 @@ window.Tova = (() => {
       }
       button.addEventListener('click', e => {
         e.stopPropagation();
-        const wasOpen = open && open.button === button;
-        close();
-        if (wasOpen) return;
-        list.hidden = false;
-        button.setAttribute('aria-expanded', 'true');
-        open = {button, list};
-        // A menu that would reach past the viewport's right edge is moved left to fit.
-        list.style.left = '0px';
-        const over = list.getBoundingClientRect().right - document.documentElement.clientWidth;
-        if (over > 0) list.style.left = `${-over / state.scale}px`;
+        if (open && open.button === button) close();
+        else show(button, list, e.detail === 0);
+      });
+      // In an open menu: Up and Down move through its items, Left and Right to the next menu,
+      // Return or an item's access key chooses, Escape closes.
+      list.addEventListener('keydown', e => {
+        const all = items(list), at = all.indexOf(document.activeElement);
+        const step = {ArrowDown: 1, ArrowUp: -1}[e.key];
+        const side = {ArrowRight: 1, ArrowLeft: -1}[e.key];
+        const key = !e.altKey && !e.ctrlKey && itemKeys[e.key.toLowerCase()];
+        if (step) all[(at + step + all.length) % all.length].focus();
+        else if (side) menus[(menus.indexOf(button) + side + menus.length) % menus.length].click();
+        else if (key) key.click();
+        else if (e.key === 'Escape') { close(); button.focus(); }
+        else return;
+        e.preventDefault();
+        e.stopPropagation();
       });
       wrap.append(button, list);
       bar.append(wrap);
       el[m.name] = button;
+      menus.push(button);
     }
     document.addEventListener('click', close);
     document.addEventListener('keydown', e => {
       if (e.key === 'Escape') close();
       const button = e.altKey && keys[e.key.toLowerCase()];
-      if (button && !button.disabled) { e.preventDefault(); button.click(); button.focus(); }
+      if (button && !button.disabled) {
+        e.preventDefault();
+        show(button, button.nextElementSibling, true);
+      }
     });
   }
 
