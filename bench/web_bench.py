@@ -2,8 +2,8 @@
 """The page in headless Chromium on 127.0.0.1: the time from navigation to the sample drawn, with
 an empty cache (the site's storage, caches and service worker cleared before each run) and on a
 revisit (the service worker serving the site); a pointer move's work in the page while a line is
-being drawn (from a listener on the window that runs before the page's own, to one on the canvas
-that runs after it: the program's move and the painting of what changed), and the time from the
+being drawn (from a listener on the window that runs before the page's own, to one on the canvas's
+frame that runs after it: the program's move and the painting of what changed), and the time from the
 browser's time stamp on the event to the painted canvas, which adds Chromium's own delivery of the
 synthetic event; and the size of the site's files. A report, not a test.
 Usage: web_bench.py SITE_DIR"""
@@ -50,7 +50,7 @@ def main(site):
                 window.work = []; Tova.state.timings = [];
                 let start = 0;
                 window.addEventListener('pointermove', () => { start = performance.now(); }, true);
-                document.getElementById('P').addEventListener('pointermove', () => {
+                document.getElementById('P').parentElement.addEventListener('pointermove', () => {
                   window.work.push(performance.now() - start); });""")
             for i in range(300):
                 page.mouse("mouseMoved", "P", 30 + i % 150, 40 + i % 120)
