@@ -117,10 +117,10 @@ window.Tova = (() => {
     // The 3D view lies over the canvas, placed from the canvas's drawing area and cut to the
     // canvas's outer edge, as a child window is in the window.
     const b = layout.pictureBorder, P = layout.canvas, D = layout.view;
-    const viewFrame = picture({...D, left: P.left + b + D.left, top: P.top + b + D.top});
-    const cut = [P.top - (P.top + b + D.top), P.left + P.width - (P.left + b + D.left + D.width),
-                 P.top + P.height - (P.top + b + D.top + D.height), P.left - (P.left + b + D.left)];
-    viewFrame.style.clipPath = `inset(${cut.map(v => `${Math.max(0, -v)}px`).join(' ')})`;
+    const left = P.left + b + D.left, top = P.top + b + D.top;
+    const viewFrame = picture({...D, left, top});
+    const beyond = [P.top - top, left + D.width - (P.left + P.width), top + D.height - (P.top + P.height), P.left - left];
+    viewFrame.style.clipPath = `inset(${beyond.map(v => `${Math.max(0, v)}px`).join(' ')})`;
     viewFrame.hidden = true;
     for (const c of layout.controls) el[c.name] = control(c);
     // The elements stand in the order the Tab key visits them, then the rest: no numbers needed.
