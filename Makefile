@@ -44,7 +44,7 @@ test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@echo "== the page in headless Chromium, against the native core"
 	@$(MAKE) --no-print-directory web >/dev/null
-	@cd tests/web && npm ci --no-audit --no-fund --silent
+	@npm ci --no-audit --no-fund --silent
 	@/usr/bin/python3 tests/web/browser_test.py $(WEB_BUILD)/site $(BUILD)/tests/web_replay
 
 # The page for the browser: a static site in $(WEB_BUILD)/site (the core in WebAssembly).

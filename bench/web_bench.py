@@ -12,6 +12,7 @@ import statistics
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
+from random_session import act  # noqa: E402
 from webpage import Page, served  # noqa: E402
 
 RUNS = 15
@@ -44,8 +45,8 @@ def main(site):
 
             page.js("document.getElementById('C0').click()")
             page.idle()
-            page.mouse("mouseMoved", "P", 20, 20)
-            page.mouse("mousePressed", "P", 20, 20)
+            act(page, ["at-click", 20, 20])
+            page.idle()
             page.js("""
                 window.work = []; Tova.state.timings = [];
                 let start = 0;
@@ -53,7 +54,7 @@ def main(site):
                 document.getElementById('P').parentElement.addEventListener('pointermove', () => {
                   window.work.push(performance.now() - start); });""")
             for i in range(300):
-                page.mouse("mouseMoved", "P", 30 + i % 150, 40 + i % 120)
+                act(page, ["at-move", 30 + i % 150, 40 + i % 120])
             work = sorted(page.js("return window.work"))
             stamped = sorted(page.js("return Tova.state.timings"))
         finally:

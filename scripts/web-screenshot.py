@@ -6,6 +6,7 @@ import pathlib
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
+from random_session import act  # noqa: E402
 from webpage import Page, served  # noqa: E402
 
 site, out = pathlib.Path(sys.argv[1]), sys.argv[2]
@@ -14,7 +15,7 @@ with served(site) as url:
     try:
         page.screen = (658, 495, 1, False)  # room for the window at 1:1 and its margin
         page.open()
-        page.mouse("mouseMoved", "P", 150, 120)  # the guide lines, as in the window's picture
+        act(page, ["at-move", 150, 120])  # the guide lines, as in the window's picture
         page.d.find_element("id", "Form1").screenshot(out)
         page.screen = (390, 844, 2, True)
         page.open()

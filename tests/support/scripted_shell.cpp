@@ -30,19 +30,27 @@ void ScriptedShell::ForgetCalls() {
 Answer ScriptedShell::MessageBox(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
   log_.push_back("box " + std::string(text));
   script.boxes.push_back({std::string(text), std::string(title), buttons, icon});
-  if (buttons == Buttons::Ok) return Answer::Ok;  // a box with only OK answers by itself
-  return script.Next(script.answers_, &DialogScript::Improviser::answer, "question", Answer::Cancel);
+  // A box with only OK answers by itself.
+  const Answer a = buttons == Buttons::Ok ? Answer::Ok
+                                          : script.Next(script.answers_, &DialogScript::Improviser::answer,
+                                                        "question", Answer::Cancel);
+  script.given += a == Answer::Ok ? " ok" : " cancel";
+  return a;
 }
 
 std::string ScriptedShell::PromptText(std::string_view prompt, std::string_view title,
                                       std::string_view preset) {
   script.prompts.push_back({std::string(prompt), std::string(title), std::string(preset)});
-  return script.Next(script.prompts_, &DialogScript::Improviser::prompt, "prompt", std::string());
+  std::string text = script.Next(script.prompts_, &DialogScript::Improviser::prompt, "prompt", std::string());
+  script.given += " prompt:" + text;
+  return text;
 }
 
 std::optional<std::string> ScriptedShell::OpenFileDialog(std::string_view fileNameField) {
   script.openFields.emplace_back(fileNameField);
-  return script.Next<std::optional<std::string>>(script.opens_, &DialogScript::Improviser::open, "Open", {});
+  auto path = script.Next<std::optional<std::string>>(script.opens_, &DialogScript::Improviser::open, "Open", {});
+  script.given += " open:" + path.value_or("");
+  return path;
 }
 
 bool ScriptedShell::SaveFile(std::string_view path, std::string_view bytes) {

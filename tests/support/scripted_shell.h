@@ -40,6 +40,8 @@ class DialogScript {
   std::vector<ShownBox> boxes;
   std::vector<Prompt> prompts;
   std::vector<std::string> openFields;
+  // The answers given, in order: " ok" or " cancel" for a box, " prompt:TEXT", " open:PATH".
+  std::string given;
   // True when every queued answer was used.
   bool Exhausted() const { return answers_.empty() && prompts_.empty() && opens_.empty(); }
 

@@ -1,10 +1,9 @@
 #!/usr/bin/python3
-"""A seeded random session, played with real input on the page and through the one way in on the
-native core (web_replay): pointer moves, clicks, double clicks and drags on the canvas and the 3D
-view (some over their borders, some leaving them), buttons, menus by mouse and by keyboard, scroll
-bars, check boxes, boxes and dialogs answered as the core's improvised answers say, and a click
-while "GO" runs. After every event the page's controls, readouts and pixels must be the core's;
-at the end, its saved drawings the core's files.
+"""Scripts of events played with real input on the page and through the one way in on the native
+core (web_replay), compared after every event; seeded random sessions of them: pointer moves,
+clicks, double clicks and drags on the canvas and the 3D view (some over their borders, some
+leaving them), buttons, menus by mouse and by keyboard, scroll bars, check boxes, boxes and dialogs
+answered as the core's improvised answers say, and a click while "GO" runs.
 Usage: random_session.py SITE_DIR WEB_REPLAY [SEED [EVENTS]]   (make soak: a random seed)"""
 import pathlib
 import random
@@ -16,7 +15,7 @@ import tempfile
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-from webpage import Page, geometry_matches_layout, served
+from webpage import Page, served
 
 # Left out: "EXIT" ends the page, the help pages open tabs, and the clipboard is the system's,
 # shared with the rest of the browser.
@@ -27,71 +26,72 @@ def generate(seed, count, layout):
     rnd = random.Random(seed)
     width, height = (layout["canvas"][k] - 2 * layout["pictureBorder"] for k in ("width", "height"))
     # Every button; more often those that end a figure ("<===", "OK") or change the mode (MAKE-3D,
-    # GOTO-2D, FIND/OUT, FILE), so that the session goes through every state.
+    # GOTO-2D, FIND/OUT, DEL), so that the session goes through every state.
     buttons = [c["name"] for c in layout["controls"] if c["kind"] == "Button" and c["name"] not in LEFT_OUT]
     buttons += ["C6"] * 6 + ["C7"] * 3 + ["C16"] * 4 + ["C9", "C8", "CC8"] * 3
     items = [i["name"] for m in layout["menus"] for i in m["items"] if i["name"] not in LEFT_OUT]
     menus = [m for m in layout["menus"] if not {i["name"] for i in m["items"]} & LEFT_OUT]
-    bars = [b["name"] for b in layout["scrollBars"]]
-    last = [(-99, -99)]
+    last = [-99, -99]
 
-    def point(outside=0):
-        """A point on the canvas, a few on its border or beyond; never close to the last press, which
-        would make a double click of two."""
+    def point(outside=0, press=True):
+        """A point on the canvas, a few on its border or beyond; a press never close to the last one,
+        which would make a double click of two."""
         while True:
             x, y = rnd.randrange(-2 - outside, width + 2 + outside), rnd.randrange(-2, height + 2)
-            if abs(x - last[0][0]) > 3 or abs(y - last[0][1]) > 3:
-                return x, y
+            if not press or abs(x - last[0]) > 3 or abs(y - last[1]) > 3:
+                last[:] = [x, y] if press else last
+                return f"{x} {y}"
 
-    def press(x, y):
-        last[0] = (x, y)
-        return x, y
+    def menu_key():
+        menu = rnd.choice(menus)
+        return [f"menu-key {menu['name']} {rnd.randrange(len(menu['items']))}"]
 
+    def scroll():
+        bar = rnd.choice(layout["scrollBars"])
+        return [f"scroll {bar['name']} {rnd.randint(bar['min'], bar['max'])}"]
+
+    def check():  # "PLAY" (Check2) off for one turn only, so that the 3D view is drawn
+        box = rnd.choice(["Check1", "Check2", "Check3"])
+        return [f"check {box}"] + (["press C13", "check Check2"] if box == "Check2" else [])
+
+    kinds = {  # what makes an event's lines, and how often
+        lambda: [f"at-move {point(40, press=False)}"]: 8,
+        lambda: [f"at-click {point()}"]: 6,
+        lambda: [f"press {rnd.choice(buttons)}"]: 6,
+        # after "<===" and "GOTO-2D", so that the file commands can be used
+        lambda: ["press C6", "press C16", f"press {rnd.choice(['Msave', 'Mopen', 'Mnew', 'C10'])}"]: 3,
+        lambda: [f"press {rnd.choice(items)}"]: 2,
+        lambda: [f"at-double {point()}"]: 1,
+        lambda: [f"at-drag {point()} {rnd.randrange(-60, width + 60)} {rnd.randrange(-20, height + 20)}"]: 1,
+        menu_key: 1, scroll: 1, check: 1,
+    }
+    # "GO" in the 3D view after a turn, so that it has a direction to repeat, and a click during it.
+    go = ["press C6", "press C9", "press C13", "go C14"]
     lines = [f"seed {seed}"]
-    kinds = (["at-move"] * 8 + ["at-click"] * 6 + ["press"] * 6 + ["at-double", "at-drag", "menu-key", "scroll",
-             "check"] + ["press-item"] * 2 + ["file"] * 3)
     for i in range(count):
-        kind = "go" if i % 60 == 30 else rnd.choice(kinds)
-        if kind == "at-move":
-            lines.append("at-move %d %d" % point(outside=40))
-        elif kind in ("at-click", "at-double"):
-            lines.append(f"{kind} %d %d" % press(*point()))
-        elif kind == "at-drag":
-            x1, y1 = press(*point())
-            lines.append(f"at-drag {x1} {y1} {rnd.randrange(-60, width + 60)} {rnd.randrange(-20, height + 20)}")
-        elif kind == "press":
-            lines.append(f"press {rnd.choice(buttons)}")
-        elif kind == "file":  # after "<===" and "GOTO-2D", so that the file commands can be used
-            lines += ["press C6", "press C16", f"press {rnd.choice(['Msave', 'Mopen', 'Mnew', 'C10'])}"]
-        elif kind == "press-item":
-            lines.append(f"press {rnd.choice(items)}")
-        elif kind == "menu-key":
-            menu = rnd.choice(menus)
-            lines.append(f"menu-key {menu['name']} {rnd.randrange(len(menu['items']))}")
-        elif kind == "scroll":
-            bar = rnd.choice(layout["scrollBars"])
-            lines.append(f"scroll {bar['name']} {rnd.randint(bar['min'], bar['max'])}")
-        elif kind == "check":  # "PLAY" (Check2) off for one turn only, so that the 3D view is drawn
-            box = rnd.choice(["Check1", "Check2", "Check3"])
-            lines += [f"check {box}"] + (["press C13", "check Check2"] if box == "Check2" else [])
-        elif kind == "go":  # in the 3D view, a turn first, so that "GO" has a direction to repeat
-            lines += ["press C6", "press C9", "press C13", f"go {rnd.choice(['C12', 'C14', 'C15'])}"]
-    return lines, bars
+        lines += go if i % 60 == 30 else rnd.choices(list(kinds), list(kinds.values()))[0]()
+    return lines
 
 
-def center(page, name):
-    return page.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
-                   "return [(r.left + r.right) / 2, (r.top + r.bottom) / 2];", name)
+def center(page, name, inside=""):
+    return page.js("const r = document.querySelector('#' + arguments[0] + arguments[1]).getBoundingClientRect();"
+                   "return [(r.left + r.right) / 2, (r.top + r.bottom) / 2];", name, inside)
 
 
-def mouse(page, kind, x, y, button="left", buttons=0, clicks=1):
-    page.d.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": button,
-                                                        "buttons": buttons, "clickCount": clicks})
+def mouse(page, kind, x, y, buttons=0, clicks=1):
+    page.d.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "buttons": buttons,
+                                                        "button": "left" if kind != "mouseMoved" or buttons else "none",
+                                                        "clickCount": clicks})
 
 
-def click_at(page, x, y, clicks=1):
-    mouse(page, "mousePressed", x, y, buttons=1, clicks=clicks)
-    mouse(page, "mouseReleased", x, y, clicks=clicks)
+def click_at(page, touch, x, y, clicks=1):
+    """A click, or with touch a tap, there."""
+    if touch:
+        page.d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+        page.d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+    else:
+        mouse(page, "mousePressed", x, y, buttons=1, clicks=clicks)
+        mouse(page, "mouseReleased", x, y, clicks=clicks)
 
 
 def usable(page, name):
@@ -100,93 +100,80 @@ def usable(page, name):
                    "return !own.disabled && !(e.querySelector && e.querySelector('input:disabled'));", name)
 
 
-def press(page, name):
-    if not usable(page, name):
-        return
-    if page.js("return !!document.getElementById(arguments[0]).closest('.menu-items')", name):
-        click_at(page, *center(page, page.js("return document.getElementById(arguments[0])"
-                                              ".closest('.menu').firstElementChild.id", name)))
-    click_at(page, *center(page, name))
-
-
-def act(page, w, layout):
-    at = lambda x, y: page.at("P", int(x), int(y))  # noqa: E731
-    if w[0] == "at-move":
-        mouse(page, "mouseMoved", *at(w[1], w[2]), button="none")
-    elif w[0] in ("at-click", "at-double"):
-        mouse(page, "mouseMoved", *at(w[1], w[2]), button="none")
-        click_at(page, *at(w[1], w[2]))
-        if w[0] == "at-double":
-            click_at(page, *at(w[1], w[2]), clicks=2)
-    elif w[0] == "at-drag":
-        mouse(page, "mouseMoved", *at(w[1], w[2]), button="none")
-        mouse(page, "mousePressed", *at(w[1], w[2]), buttons=1)
-        mouse(page, "mouseMoved", *at(w[3], w[4]), buttons=1)
-        mouse(page, "mouseReleased", *at(w[3], w[4]))
-    elif w[0] == "press":
-        press(page, w[1])
-    elif w[0] == "menu-key" and usable(page, w[1]):
-        letter = next(m["caption"] for m in layout["menus"] if m["name"] == w[1]).split("&")[1][0].lower()
+def act(page, w, touch=False):
+    """One line of a script, with real input: the mouse's, or with touch a finger's."""
+    at = lambda x, y: page.at("P", int(x) + 0.5, int(y) + 0.5)  # noqa: E731
+    if w[0] in ("at-move", "at-click", "at-double", "at-drag") and not touch:
+        mouse(page, "mouseMoved", *at(w[1], w[2]))
+    if w[0] in ("at-click", "at-double"):
+        click_at(page, touch, *at(w[1], w[2]))
+    if w[0] == "at-double":
+        click_at(page, touch, *at(w[1], w[2]), clicks=2)
+    if w[0] == "at-drag":
+        for kind, x, y, held in (("mousePressed", w[1], w[2], 1), ("mouseMoved", w[3], w[4], 1),
+                                 ("mouseReleased", w[3], w[4], 0)):
+            mouse(page, kind, *at(x, y), buttons=held)
+    if w[0] in ("press", "go") and usable(page, "a5" if w[0] == "go" else w[1]):
+        menu = page.js("const m = document.getElementById(arguments[0]).closest('.menu');"
+                       "return m && m.firstElementChild.id", w[1])
+        if menu:
+            click_at(page, touch, *center(page, menu))
+        click_at(page, touch, *center(page, "a5" if w[0] == "go" else w[1]))
+    if w[0] == "go" and usable(page, w[1]):  # while "GO" runs: the page must keep it for afterwards
+        click_at(page, touch, *center(page, w[1]))
+    if w[0] == "menu-key" and usable(page, w[1]):
+        letter = page.js("return document.querySelector('#' + arguments[0] + ' u').textContent", w[1]).lower()
         keys = ActionChains(page.d).key_down(Keys.ALT).send_keys(letter).key_up(Keys.ALT)
-        for _ in range(int(w[2])):
-            keys.send_keys(Keys.ARROW_DOWN)
-        keys.send_keys(Keys.RETURN).perform()
-    elif w[0] == "scroll" and usable(page, w[1]):
+        keys.send_keys(*[Keys.ARROW_DOWN] * int(w[2]), Keys.RETURN).perform()
+    if w[0] == "scroll" and usable(page, w[1]):
         page.js("const e = document.getElementById(arguments[0]); e.value = arguments[1];"
                 "e.dispatchEvent(new Event('input'));", w[1], int(w[2]))
-    elif w[0] == "check" and usable(page, w[1]):
-        click_at(page, *page.js("const r = document.querySelector('#' + arguments[0] + ' input')"
-                                ".getBoundingClientRect(); return [(r.left + r.right) / 2, (r.top + r.bottom) / 2];",
-                                w[1]))
-    elif w[0] == "go":
-        # The second click comes while "GO" runs: the page must keep it for afterwards.
-        if usable(page, "a5"):
-            click_at(page, *center(page, "a5"))
-        if usable(page, w[1]):
-            click_at(page, *center(page, w[1]))
+    if w[0] == "check" and usable(page, w[1]):
+        click_at(page, touch, *center(page, w[1], " input"))
 
 
 def answer(page, answers):
-    """Answers the boxes and dialogs of an event as the core's improvised answers were given."""
+    """Answers the boxes and dialogs of an event as the core's answers were given."""
     for a in answers.split():
-        if a.startswith("open:"):
-            page.wait("return document.getElementById('open').open")
-            page.js("document.getElementById('open-name').value = arguments[0]", a[5:])
-            page.js("document.querySelector(arguments[0]).click()",
-                    "#open-ok" if a[5:] else "#open button[value=cancel]")
-        else:
-            page.wait("return document.getElementById('box').open")
-            text = a[7:] if a.startswith("prompt:") else None
-            if text is not None:
-                page.js("document.getElementById('box-input').value = arguments[0]", text)
-            page.js("document.getElementById(arguments[0]).click()",
-                    "box-ok" if a == "ok" or text else "box-cancel")
-    page.wait("return !Tova.state.busy && !document.querySelector('dialog[open]')", seconds=20)
+        dialog = "open" if a.startswith("open:") else "box"
+        page.wait(f"return document.getElementById('{dialog}').open")
+        text = a.split(":", 1)[1] if ":" in a else None
+        page.js("document.getElementById(arguments[0]).value = arguments[1]",
+                "open-name" if dialog == "open" else "box-input", text or "")
+        page.js("document.querySelector(arguments[0]).click()",
+                f"#{dialog} button[value={'ok' if a == 'ok' or text else 'cancel'}]")
+    page.wait("return !Tova.state.busy || document.querySelector('dialog[open]')", seconds=20)
+
+
+def native(replay, site, folder, name, lines):
+    """The script played on the native core; its folder, with steps.txt, P.rgba and saved drawings."""
+    out = pathlib.Path(folder, name)
+    out.mkdir()
+    shutil.copy(site / "Tova.ini", out / "Tova.ini")
+    (out / "script.txt").write_text("\n".join(lines) + "\n")
+    subprocess.run([replay, out / "script.txt", out], check=True)
+    return out
+
+
+def play(page, lines, out, where, touch=False, files=True):
+    """The script played on the page: after every event its controls, readouts, pixels and (where
+    both started with the sample alone) saved drawings are the native core's."""
+    for line, want in zip([l for l in lines if not l.startswith("seed")], (out / "steps.txt").read_text().splitlines()):
+        act(page, line.split(), touch)
+        want, answers = want.rsplit("\t", 1)
+        answer(page, answers)
+        got = page.state() + "\t" + saved_files(page) if files else page.state()
+        want = want if files else want.rsplit("\t", 1)[0]
+        assert got == want, (where, line, got, want)
 
 
 def run(page, replay, site, folder, seed, count):
-    """Plays a random session on a page with an empty storage and on the native core."""
+    """A random session on a page with an empty storage and on the native core."""
     page.d.get("about:blank")
     page.d.execute_cdp_cmd("Storage.clearDataForOrigin", {"origin": page.url.rstrip("/"), "storageTypes": "all"})
     page.open()
-    layout = page.js("return Tova.layout")
-    lines, _ = generate(seed, count, layout)
-    native = pathlib.Path(folder, f"random-{seed}")
-    native.mkdir()
-    shutil.copy(site / "Tova.ini", native / "Tova.ini")
-    (native / "script.txt").write_text("\n".join(lines) + "\n")
-    subprocess.run([replay, native / "script.txt", native], check=True)
-    steps = (native / "steps.txt").read_text().splitlines()
-    for line, want in zip(lines[1:], steps):
-        w = line.split()
-        act(page, w, layout)
-        want, answers = want.rsplit("\t", 1)
-        answer(page, answers)
-        got = page.state() + "\t" + saved_files(page)
-        assert got == want, (f"seed {seed}", line, got, want)
-    geometry_matches_layout(page, f"after the random session of seed {seed}")
-    for saved in sorted(native.glob("*.KRT")):
-        assert page.stored(saved.name) == saved.read_bytes(), (f"seed {seed}", saved.name)
+    lines = generate(seed, count, page.js("return Tova.layout"))
+    play(page, lines, native(replay, site, folder, f"random-{seed}", lines), f"seed {seed}")
 
 
 def saved_files(page):

@@ -2,67 +2,30 @@
 // in, with a scripted shell, in OUT_DIR, which holds the start-up document. After each event it
 // writes a line to steps.txt: the enabled and shown controls, the readouts, a digest of the
 // canvas's and the 3D view's pixels, the saved drawings with a digest of each, and the answers the
-// boxes and dialogs of the event were given, tab-separated. It also writes the canvas after start-up (start-P.rgba) and at the end
-// the canvas, the 3D view and the clipboard as RGBA bytes (P.rgba, D.rgba, clipboard.rgba); saved
-// drawings land in OUT_DIR.
-//
-// Script lines (tests/web/session.txt; random_session.py makes longer ones):
-//   click NAME                 a button or menu item          scroll BAR VALUE    a scroll bar
-//   click|move P|D X Y         the pointer there (and a press), in that box's own pixels
-//   dblclick P X Y             the second press of a double click
-//   answer ok|cancel, prompt TEXT   the answers to the boxes of the event before
-// and, where the pointer goes wherever a point of the canvas's drawing area (X Y, which may lie
-// outside it) is on the screen, to the 3D view when it is shown there:
-//   seed N                     answers of boxes and dialogs improvised from N, not scripted
-//   at-move|at-click|at-double X Y     a move; a move and a click; a move and a double click
-//   at-drag X1 Y1 X2 Y2        a press, a move with the button held, a release
-//   press NAME                 a button or menu item, when it can be used
-//   menu-key MENU N            the menu opened from the keyboard, N times Down, Return
-//   check NAME                 a check box ticked or cleared     go NAME   "GO", and NAME during it
+// boxes and dialogs of the event were given, tab-separated. Script lines (random_session.py):
+//   seed N                 boxes and dialogs answered at random from N (else none may come)
+//   at-move|at-click|at-double X Y   a move; and a click; and a double click, on a pixel of the
+//                          canvas's drawing area (which may lie outside it), which is the 3D
+//                          view's where that is shown there
+//   at-drag X1 Y1 X2 Y2    a press, a move with the button held, a release
+//   press NAME             a button or menu item, when it can be used
+//   menu-key MENU N        the menu opened from the keyboard, N times Down, Return
+//   scroll BAR VALUE       check NAME (a check box ticked or cleared)    go NAME ("GO", NAME during it)
 // Usage: web_replay SCRIPT OUT_DIR
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
+#include <iterator>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "app/input.h"
 #include "app/menu_tree.h"
 #include "app/startup.h"
-#include "program/program.h"
-#include "support/scripted_shell.h"
+#include "support/test_program.h"
 
 namespace tova {
 namespace {
-
-// The scripted shell, noting each box's and dialog's answer as the page must give it.
-struct RecordingShell : testing::ScriptedShell {
-  Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override {
-    const Answer a = ScriptedShell::MessageBox(text, title, buttons, icon);
-    answers += a == Answer::Ok ? " ok" : " cancel";
-    return a;
-  }
-  std::string PromptText(std::string_view prompt, std::string_view title, std::string_view preset) override {
-    const std::string text = ScriptedShell::PromptText(prompt, title, preset);
-    answers += " prompt:" + text;
-    return text;
-  }
-  std::optional<std::string> OpenFileDialog(std::string_view field) override {
-    const std::optional<std::string> path = ScriptedShell::OpenFileDialog(field);
-    answers += " open:" + path.value_or("");
-    return path;
-  }
-  std::string answers;
-};
-
-void WriteRgba(const std::string& path, const Image& image) {
-  std::string bytes;
-  for (const uint32_t p : image.pixels) {
-    bytes += {static_cast<char>(p >> 16), static_cast<char>(p >> 8), static_cast<char>(p), '\xff'};
-  }
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // FNV-1a over bytes, as the page computes it.
 template <typename Bytes>
@@ -72,25 +35,22 @@ uint32_t Fnv(const Bytes& bytes) {
   return h;
 }
 
-// The pixels' RGBA bytes.
+// The pixels as RGBA bytes.
 uint32_t Digest(const Surface& surface) {
-  std::string bytes;
+  std::vector<uint8_t> bytes;
   for (const uint32_t p : surface.Snapshot().pixels) {
-    bytes += {static_cast<char>(p >> 16), static_cast<char>(p >> 8), static_cast<char>(p), '\xff'};
+    bytes.insert(bytes.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p), 0xFF});
   }
   return Fnv(bytes);
 }
 
-// The saved drawings: "NAME:DIGEST" each, by name.
+// The saved drawings, "NAME:DIGEST" each, by name.
 std::string SavedFiles() {
-  std::vector<std::string> files;
+  std::set<std::string> files;
   for (const auto& entry : std::filesystem::directory_iterator(".")) {
     if (entry.path().extension() != ".KRT") continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(in), {});
-    files.push_back(entry.path().filename().string() + ":" + std::to_string(Fnv(bytes)));
+    files.insert(entry.path().filename().string() + ":" + std::to_string(Fnv(testing::ReadAll(entry.path()))));
   }
-  std::sort(files.begin(), files.end());
   std::string out;
   for (const std::string& f : files) out += (out.empty() ? "" : " ") + f;
   return out;
@@ -100,10 +60,11 @@ std::string Controls(const testing::ScriptedShell& shell) {
   std::string enabled = "enabled:", shown = "shown:";
   for (int i = 0; i < kControlCount; ++i) {
     const Control c = static_cast<Control>(i);
+    const std::string name = " " + std::string(ControlName(c));
     if (c == Control::Form1 || c == Control::P || c == Control::D) {
-      if (shell.visible(c).value_or(c != Control::D)) shown += " " + std::string(ControlName(c));
+      if (shell.visible(c).value_or(c != Control::D)) shown += name;
     } else if (shell.enabled(c).value_or(true)) {
-      enabled += " " + std::string(ControlName(c));
+      enabled += name;
     }
   }
   return enabled + "; " + shown + "\t" + shell.text(Control::Text1) + "|" + shell.text(Control::Text2) + "|" +
@@ -112,33 +73,25 @@ std::string Controls(const testing::ScriptedShell& shell) {
 
 class Player {
  public:
-  explicit Player(Program& program, RecordingShell& shell) : p_(program), shell_(shell) {}
+  explicit Player(Program& program, testing::ScriptedShell& shell) : p_(program), shell_(shell) {}
 
   void Play(const std::vector<std::string>& w) {
     const auto n = [&](std::size_t k) { return std::stod(w[k]); };
     if (w[0] == "at-move") Pointer(InputKind::Move, n(1), n(2));
-    if (w[0] == "at-click") Pointer(InputKind::Move, n(1), n(2)), Press(n(1), n(2));
-    if (w[0] == "at-double") {
-      Pointer(InputKind::Move, n(1), n(2)), Press(n(1), n(2));
-      Pointer(InputKind::DoubleClick, n(1), n(2), true), Release(n(1), n(2));
-    }
+    if (w[0] == "at-click" || w[0] == "at-double") Pointer(InputKind::Move, n(1), n(2)), Press(n(1), n(2));
+    if (w[0] == "at-double") Pointer(InputKind::DoubleClick, n(1), n(2), true), Release(n(1), n(2));
     if (w[0] == "at-drag") {
       Pointer(InputKind::Move, n(1), n(2)), Pointer(InputKind::Down, n(1), n(2), true);
       Pointer(InputKind::Move, n(3), n(4), true), Release(n(3), n(4));
     }
     if (w[0] == "press") Use(w[1]);
-    if (w[0] == "menu-key") {
-      for (const MenuLayout& m : kMenuBar) {
-        if (m.name == w[1] && Usable(m.name)) HandleInput(p_, {InputKind::Click, m.items[std::stoul(w[2])].name});
-      }
+    for (const MenuLayout& m : kMenuBar) {
+      if (w[0] == "menu-key" && m.name == w[1]) Use(m.items[std::stoul(w[2])].name);
     }
-    if (w[0] == "scroll" && Usable(w[1])) {
-      shell_.SetValue(Find(w[1]), static_cast<int16_t>(std::stoi(w[2])));
-      HandleInput(p_, {InputKind::Scroll, w[1]});
-    }
-    if (w[0] == "check" && Usable(w[1])) {
-      const Control box = Find(w[1]);
-      shell_.SetValue(box, static_cast<int16_t>(1 - shell_.Value(box)));
+    if ((w[0] == "scroll" || w[0] == "check") && Usable(w[1])) {
+      const Control c = Find(w[1]);
+      shell_.SetValue(c, static_cast<int16_t>(w[0] == "check" ? 1 - shell_.Value(c) : std::stoi(w[2])));
+      if (w[0] == "scroll") HandleInput(p_, {InputKind::Scroll, w[1]});
     }
     if (w[0] == "go") {
       // The page takes the second click while "GO" runs and hands it over afterwards.
@@ -162,8 +115,7 @@ class Player {
         if (item.name == name) return Usable(m.name);
       }
     }
-    const Control c = Find(name);
-    return c == Control::Form1 ? name.size() > 0 : shell_.enabled(c).value_or(true);
+    return Find(name) == Control::Form1 || shell_.enabled(Find(name)).value_or(true);
   }
   void Use(std::string_view name) {
     if (Usable(name)) HandleInput(p_, {InputKind::Click, name});
@@ -179,19 +131,19 @@ class Player {
     if (inCanvas && inView && shell_.visible(Control::D).value_or(false)) return "D";
     return inCanvas ? "P" : "";
   }
+  // A button held keeps the pointer for the box it was pressed on.
   void Pointer(InputKind kind, double x, double y, bool held = false) {
-    std::string_view box = held && !captured_.empty() ? captured_ : Under(x, y);
+    const std::string_view box = held && !captured_.empty() ? captured_ : Under(x, y);
     if (kind == InputKind::Down || kind == InputKind::DoubleClick) captured_ = box;
-    if (box == "P") HandleInput(p_, {kind, box, x + kPictureBorder, y + kPictureBorder, held});
-    if (box == "D") {
-      HandleInput(p_, {kind, box, x - TwipsToPixels(kViewLayout.left), y - TwipsToPixels(kViewLayout.top), held});
-    }
+    const double dx = box == "P" ? kPictureBorder : -TwipsToPixels(kViewLayout.left);
+    const double dy = box == "P" ? kPictureBorder : -TwipsToPixels(kViewLayout.top);
+    if (!box.empty()) HandleInput(p_, {kind, box, x + dx, y + dy, held});
   }
   void Press(double x, double y) { Pointer(InputKind::Down, x, y, true), Release(x, y); }
   void Release(double x, double y) { Pointer(InputKind::Up, x, y, true), captured_ = {}; }
 
   Program& p_;
-  RecordingShell& shell_;
+  testing::ScriptedShell& shell_;
   std::string_view captured_;
 };
 
@@ -200,20 +152,15 @@ class Player {
 
 int main(int argc, char** argv) {
   using namespace tova;
-  if (argc != 3) {
-    std::cerr << "usage: web_replay SCRIPT OUT_DIR\n";
-    return 2;
-  }
+  if (argc != 3) return 2;
   std::ifstream script(argv[1]);
   std::vector<std::vector<std::string>> lines;
   for (std::string line; std::getline(script, line);) {
     std::istringstream words(line);
-    std::vector<std::string> w;
-    for (std::string word; words >> word;) w.push_back(word);
-    if (!w.empty() && w[0][0] != '#') lines.push_back(w);
+    lines.emplace_back(std::istream_iterator<std::string>(words), std::istream_iterator<std::string>());
   }
   std::filesystem::current_path(argv[2]);
-  RecordingShell shell;
+  testing::ScriptedShell shell;
   if (!lines.empty() && lines[0][0] == "seed") {
     // Boxes and dialogs answered at random, from the seed: questions either way, names that save,
     // fail or give up, drawings that open or are missing.
@@ -231,37 +178,12 @@ int main(int argc, char** argv) {
   Program program(shell);
   Form_Load(program);
   Player player(program, shell);
-  WriteRgba("start-P.rgba", program.P.Snapshot());
   std::ofstream steps("steps.txt");
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const auto& w = lines[i];
-    if (w[0] == "answer" || w[0] == "prompt" || w[0] == "seed") continue;
-    // The answers an event needs follow it in the script.
-    for (std::size_t j = i + 1; j < lines.size() && (lines[j][0] == "answer" || lines[j][0] == "prompt"); ++j) {
-      if (lines[j][0] == "answer") shell.script.QueueAnswer(lines[j][1] == "ok" ? Answer::Ok : Answer::Cancel);
-      if (lines[j][0] == "prompt") shell.script.QueuePrompt(lines[j].size() > 1 ? lines[j][1] : "");
-    }
-    // Points are a picture box's own pixels; the program takes them from its outer corner.
-    const auto pointer = [&](InputKind kind) {
-      HandleInput(program, {kind, w[1], std::stod(w[2]) + kPictureBorder, std::stod(w[3]) + kPictureBorder});
-    };
-    shell.answers.clear();
-    if (w[0] == "click" && w.size() == 2) {
-      HandleInput(program, {InputKind::Click, w[1]});
-    } else if (w[0] == "move") {
-      pointer(InputKind::Move);
-    } else if (w[0] == "click") {
-      pointer(InputKind::Move), pointer(InputKind::Down);
-    } else if (w[0] == "dblclick") {
-      pointer(InputKind::DoubleClick);
-    } else {
-      player.Play(w);
-    }
+  for (const auto& w : lines) {
+    if (w.empty() || w[0] == "seed") continue;
+    shell.script.given.clear();
+    player.Play(w);
     steps << Controls(shell) << "\t" << Digest(program.P) << "\t" << Digest(program.D) << "\t" << SavedFiles() << "\t"
-          << shell.answers << "\n";
+          << shell.script.given << "\n";
   }
-  WriteRgba("P.rgba", program.P.Snapshot());
-  WriteRgba("D.rgba", program.D.Snapshot());
-  WriteRgba("clipboard.rgba", shell.clipboard);
-  return shell.script.Exhausted() ? 0 : 1;
 }

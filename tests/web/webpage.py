@@ -10,7 +10,6 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.common.by import By
 
 
 @contextlib.contextmanager
@@ -76,24 +75,6 @@ class Page:
                        "return [r.left + arguments[1] * r.width / c.width, r.top + arguments[2] * r.height / c.height];",
                        canvas, x, y)
 
-    def mouse(self, kind, canvas, x, y, clicks=1):
-        x, y = self.at(canvas, x, y)
-        event = {"type": kind, "x": x, "y": y, "button": "left" if kind != "mouseMoved" else "none",
-                 "clickCount": clicks}
-        self.d.execute_cdp_cmd("Input.dispatchMouseEvent", event)
-        if kind == "mousePressed":
-            self.d.execute_cdp_cmd("Input.dispatchMouseEvent", {**event, "type": "mouseReleased"})
-        self.idle()
-
-    def answer(self, button, text=None):
-        self.wait("return document.getElementById('box').open")
-        if text is not None:
-            field = self.d.find_element(By.ID, "box-input")
-            field.clear()
-            field.send_keys(text)
-        self.d.find_element(By.ID, f"box-{button}").click()
-        self.idle()
-
     def pixels(self, name):
         data = self.js("const c = document.getElementById(arguments[0]);"
                        "const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;"
@@ -113,23 +94,17 @@ class Page:
         """As web_replay writes it: the enabled and shown controls, the readouts, and digests of the
         canvas's and the 3D view's pixels (FNV-1a over their RGBA bytes), tab-separated."""
         return self.js("""
-            const digest = n => { const c = document.getElementById(n);
-              const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
-              let h = 2166136261; for (let i = 0; i < d.length; i++) h = Math.imul(h ^ d[i], 16777619);
-              return h >>> 0; };
-            const text = n => document.getElementById(n).value;
-            return [arguments[0], text('Text1') + '|' + text('Text2') + '|' + text('Text3'), digest('P'), digest('D')]
-              .join('\t');""", self.controls())
-
-    def controls(self):
-        return self.js("""
             const names = ['C0','C1','C2','C3','C4','C5','C6','C7','C8','CC8','C9','C10','C11','C12','C13',
               'C14','C15','C16','a1','a2','a3','a4','a5','cpp','cqq','cdd','Check1','Check2','Check3',
               'Text1','Text2','Text3','Mfile','pbk'];
-            const off = n => { const e = document.getElementById(n);
-              return (e.disabled === true) || !!(e.querySelector && e.querySelector('input:disabled')); };
-            const shown = ['P', 'D'].filter(n => !document.getElementById(n).parentElement.hidden);
-            return 'enabled: ' + names.filter(n => !off(n)).join(' ') + '; shown: Form1 ' + shown.join(' ');""")
+            const get = n => document.getElementById(n);
+            const on = n => !get(n).disabled && !(get(n).querySelector && get(n).querySelector('input:disabled'));
+            const digest = n => { const d = get(n).getContext('2d').getImageData(0, 0, get(n).width, get(n).height).data;
+              let h = 2166136261; for (let i = 0; i < d.length; i++) h = Math.imul(h ^ d[i], 16777619);
+              return h >>> 0; };
+            return ['enabled: ' + names.filter(on).join(' ') + '; shown: Form1 ' +
+                    ['P', 'D'].filter(n => !get(n).parentElement.hidden).join(' '),
+                    ['Text1', 'Text2', 'Text3'].map(n => get(n).value).join('|'), digest('P'), digest('D')].join('\t');""")
 
 
 def geometry_matches_layout(page, where):
@@ -161,6 +136,6 @@ def geometry_matches_layout(page, where):
         at = 3 * (int((top + (y + 0.5) * scale) * dpr) * width + int((left + (x + 0.5) * scale) * dpr))
         return max(shot[at:at + 3])
     for along in (5, 150, 400):
-        assert shade(216, along) < 128 and shade(along, 216) < 128, (where, "a divider", along)
-        assert min(shade(216 + d, along) for d in (-2, 2)) > 160, (where, "beside the upright divider", along)
-        assert min(shade(along, 216 + d) for d in (-2, 2)) > 160, (where, "beside the level divider", along)
+        for x, y in ((216, along), (along, 216)):  # on the upright divider, on the level one
+            assert shade(x, y) < 128 and min(shade(x + d * (x == 216), y + d * (y == 216)) for d in (-2, 2)) > 160, \
+                (where, "a divider", x, y)
