@@ -99,7 +99,7 @@ bench-startup: build
 # events on the page against the native core, from a random seed (it prints the seed).
 soak: test
 	@cd $(SAN_BUILD) && TOVA_SESSIONS=5000 TOVA_EVENTS=2000 ./tests/core_tests --gtest_filter='RandomSessions*'
-	@/usr/bin/python3 tests/web/random_session.py $(WEB_BUILD)/site $(BUILD)/tests/web_replay
+	@/usr/bin/python3 tests/web/browser_test.py $(WEB_BUILD)/site $(BUILD)/tests/web_replay $$(shuf -i 1-1000000000 -n 1) 2000
 
 # Installs the programs, help pages, sample, menu entry, icons and MIME type under PREFIX
 # (DESTDIR, when set, is put in front of it). Installed in place, the MIME database under PREFIX

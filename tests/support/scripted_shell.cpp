@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/menu_tree.h"
+
 namespace tova::testing {
 
 template <typename T>
@@ -18,6 +20,18 @@ T DialogScript::Next(std::deque<T>& queue, const std::function<T()> Improviser::
   T next = std::move(queue.front());
   queue.pop_front();
   return next;
+}
+
+bool Usable(const ScriptedShell& shell, std::string_view name) {
+  for (const MenuLayout& menu : kMenuBar) {
+    for (const MenuItemLayout& item : menu.items) {
+      if (item.name == name) return Usable(shell, menu.name);
+    }
+  }
+  for (int i = 0; i < kControlCount; ++i) {
+    if (ControlName(static_cast<Control>(i)) == name) return shell.enabled(static_cast<Control>(i)).value_or(true);
+  }
+  return true;
 }
 
 void ScriptedShell::ForgetCalls() {

@@ -1,21 +1,18 @@
-#!/usr/bin/python3
 """Scripts of events played with real input on the page and through the one way in on the native
 core (web_replay), compared after every event; seeded random sessions of them: pointer moves,
 clicks, double clicks and drags on the canvas and the 3D view (some over their borders, some
 leaving them), buttons, menus by mouse and by keyboard, scroll bars, check boxes, boxes and dialogs
 answered as the core's improvised answers say, and a click while "GO" runs.
-Usage: random_session.py SITE_DIR WEB_REPLAY [SEED [EVENTS]]   (make soak: a random seed)"""
+(make soak: browser_test.py SITE_DIR WEB_REPLAY SEED EVENTS plays one alone)"""
+import functools
 import pathlib
 import random
 import shutil
 import subprocess
-import sys
-import tempfile
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-from webpage import Page, served
 
 # Left out: "EXIT" ends the page, the help pages open tabs, and the clipboard is the system's,
 # shared with the rest of the browser.
@@ -42,17 +39,14 @@ def generate(seed, count, layout):
                 last[:] = [x, y] if press else last
                 return f"{x} {y}"
 
-    def menu_key():
-        menu = rnd.choice(menus)
-        return [f"menu-key {menu['name']} {rnd.randrange(len(menu['items']))}"]
+    def menu_key(m):
+        return [f"menu-key {m['name']} {rnd.randrange(len(m['items']))}"]
 
-    def scroll():
-        bar = rnd.choice(layout["scrollBars"])
-        return [f"scroll {bar['name']} {rnd.randint(bar['min'], bar['max'])}"]
+    def scroll(b):
+        return [f"scroll {b['name']} {rnd.randint(b['min'], b['max'])}"]
 
-    def check():  # "PLAY" (Check2) off for one turn only, so that the 3D view is drawn
-        box = rnd.choice(["Check1", "Check2", "Check3"])
-        return [f"check {box}"] + (["press C13", "check Check2"] if box == "Check2" else [])
+    def check(c):  # "PLAY" (Check2) off for one turn only, so that the 3D view is drawn
+        return [f"check Check{c}"] + (["press C13", "check Check2"] if c == 2 else [])
 
     kinds = {  # what makes an event's lines, and how often
         lambda: [f"at-move {point(40, press=False)}"]: 8,
@@ -63,7 +57,8 @@ def generate(seed, count, layout):
         lambda: [f"press {rnd.choice(items)}"]: 2,
         lambda: [f"at-double {point()}"]: 1,
         lambda: [f"at-drag {point()} {rnd.randrange(-60, width + 60)} {rnd.randrange(-20, height + 20)}"]: 1,
-        menu_key: 1, scroll: 1, check: 1,
+        lambda: menu_key(rnd.choice(menus)): 1, lambda: scroll(rnd.choice(layout["scrollBars"])): 1,
+        lambda: check(rnd.randint(1, 3)): 1,
     }
     # "GO" in the 3D view after a turn, so that it has a direction to repeat, and a click during it.
     go = ["press C6", "press C9", "press C13", "go C14"]
@@ -177,28 +172,7 @@ def run(page, replay, site, folder, seed, count):
 
 
 def saved_files(page):
-    """The stored drawings, "NAME:DIGEST" each by name, as web_replay writes the saved files."""
-    return page.d.execute_async_script("""
-        const done = arguments[0];
-        TovaDrawings.list().then(async names => {
-          const out = [];
-          for (const n of names.filter(n => n.endsWith('.KRT'))) {
-            let h = 2166136261;
-            for (const b of await TovaDrawings.read(n)) h = Math.imul(h ^ b, 16777619);
-            out.push(n + ':' + (h >>> 0));
-          }
-          done(out.join(' '));
-        }, () => done('?'));""")
-
-
-if __name__ == "__main__":
-    seed = int(sys.argv[3]) if len(sys.argv) > 3 else random.randrange(1 << 30)
-    count = int(sys.argv[4]) if len(sys.argv) > 4 else 2000
-    with tempfile.TemporaryDirectory() as folder, served(pathlib.Path(sys.argv[1])) as url:
-        page = Page(url, pathlib.Path(folder))
-        try:
-            print(f"random session: seed {seed}, {count} events")
-            run(page, sys.argv[2], pathlib.Path(sys.argv[1]), folder, seed, count)
-        finally:
-            page.d.quit()
-    print("the page and the core agreed on every event")
+    """The stored drawings, "NAME:DIGEST" each by name (FNV-1a), as web_replay writes the saved files."""
+    names = page.d.execute_async_script("TovaDrawings.list().then(arguments[0], () => arguments[0](['?']))")
+    return " ".join(f"{n}:{functools.reduce(lambda h, b: (h ^ b) * 16777619 % 2**32, page.stored(n), 2166136261)}"
+                    for n in names if n.endswith(".KRT"))

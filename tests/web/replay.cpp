@@ -1,8 +1,6 @@
-// The native side of the browser tests: plays a script of events on the core through its one way
-// in, with a scripted shell, in OUT_DIR, which holds the start-up document. After each event it
-// writes a line to steps.txt: the enabled and shown controls, the readouts, a digest of the
-// canvas's and the 3D view's pixels, the saved drawings with a digest of each, and the answers the
-// boxes and dialogs of the event were given, tab-separated. Script lines (random_session.py):
+// The native side of the browser tests: plays a script on the core through its one way in, with a
+// scripted shell, in OUT_DIR (which holds the start-up document), and writes to steps.txt after
+// each event the controls, readouts, pixels' digests, saved drawings and answers given. Lines:
 //   seed N                 boxes and dialogs answered at random from N (else none may come)
 //   at-move|at-click|at-double X Y   a move; and a click; and a double click, on a pixel of the
 //                          canvas's drawing area (which may lie outside it), which is the 3D
@@ -108,15 +106,7 @@ class Player {
     }
     return Control::Form1;
   }
-  // A control can be used when it is enabled, and a menu item when its menu is.
-  bool Usable(std::string_view name) const {
-    for (const MenuLayout& m : kMenuBar) {
-      for (const MenuItemLayout& item : m.items) {
-        if (item.name == name) return Usable(m.name);
-      }
-    }
-    return Find(name) == Control::Form1 || shell_.enabled(Find(name)).value_or(true);
-  }
+  bool Usable(std::string_view name) const { return testing::Usable(shell_, name); }
   void Use(std::string_view name) {
     if (Usable(name)) HandleInput(p_, {InputKind::Click, name});
   }
