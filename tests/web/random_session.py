@@ -1,71 +1,15 @@
-"""Scripts of events played with real input on the page and through the one way in on the native
-core (web_replay), compared after every event; seeded random sessions of them: pointer moves,
-clicks, double clicks and drags on the canvas and the 3D view (some over their borders, some
-leaving them), buttons, menus by mouse and by keyboard, scroll bars, check boxes, boxes and dialogs
-answered as the core's improvised answers say, and a click while "GO" runs.
-(make soak: browser_test.py SITE_DIR WEB_REPLAY SEED EVENTS plays one alone)"""
+"""Scripts of events (tests/support/script_player.h) played with real input on the page and through
+the one way in on the native core (web_replay), compared after every event; and seeded random
+sessions of them, which web_replay makes as it plays them, boxes and dialogs answered as the
+core's improvised answers say. (make soak: browser_test.py SITE_DIR WEB_REPLAY SEED EVENTS plays
+one alone.)"""
 import functools
 import pathlib
-import random
 import shutil
 import subprocess
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
-
-
-# Left out: "EXIT" ends the page, the help pages open tabs, and the clipboard is the system's,
-# shared with the rest of the browser.
-LEFT_OUT = {"C11", "cut", "copy", "paste", "malvo", "hlp"}
-
-
-def generate(seed, count, layout):
-    rnd = random.Random(seed)
-    width, height = (layout["canvas"][k] - 2 * layout["pictureBorder"] for k in ("width", "height"))
-    # Every button; more often those that end a figure ("<===", "OK") or change the mode (MAKE-3D,
-    # GOTO-2D, FIND/OUT, DEL), so that the session goes through every state.
-    buttons = [c["name"] for c in layout["controls"] if c["kind"] == "Button" and c["name"] not in LEFT_OUT]
-    buttons += ["C6"] * 6 + ["C7"] * 3 + ["C16"] * 4 + ["C9", "C8", "CC8"] * 3
-    items = [i["name"] for m in layout["menus"] for i in m["items"] if i["name"] not in LEFT_OUT]
-    menus = [m for m in layout["menus"] if not {i["name"] for i in m["items"]} & LEFT_OUT]
-    last = [-99, -99]
-
-    def point(outside=0, press=True):
-        """A point on the canvas, a few on its border or beyond; a press never close to the last one,
-        which would make a double click of two."""
-        while True:
-            x, y = rnd.randrange(-2 - outside, width + 2 + outside), rnd.randrange(-2, height + 2)
-            if not press or abs(x - last[0]) > 3 or abs(y - last[1]) > 3:
-                last[:] = [x, y] if press else last
-                return f"{x} {y}"
-
-    def menu_key(m):
-        return [f"menu-key {m['name']} {rnd.randrange(len(m['items']))}"]
-
-    def scroll(b):
-        return [f"scroll {b['name']} {rnd.randint(b['min'], b['max'])}"]
-
-    def check(c):  # "PLAY" (Check2) off for one turn only, so that the 3D view is drawn
-        return [f"check Check{c}"] + (["press C13", "check Check2"] if c == 2 else [])
-
-    kinds = {  # what makes an event's lines, and how often
-        lambda: [f"at-move {point(40, press=False)}"]: 8,
-        lambda: [f"at-click {point()}"]: 6,
-        lambda: [f"press {rnd.choice(buttons)}"]: 6,
-        # after "<===" and "GOTO-2D", so that the file commands can be used
-        lambda: ["press C6", "press C16", f"press {rnd.choice(['Msave', 'Mopen', 'Mnew', 'C10'])}"]: 3,
-        lambda: [f"press {rnd.choice(items)}"]: 2,
-        lambda: [f"at-double {point()}"]: 1,
-        lambda: [f"at-drag {point()} {rnd.randrange(-60, width + 60)} {rnd.randrange(-20, height + 20)}"]: 1,
-        lambda: menu_key(rnd.choice(menus)): 1, lambda: scroll(rnd.choice(layout["scrollBars"])): 1,
-        lambda: check(rnd.randint(1, 3)): 1,
-    }
-    # "GO" in the 3D view after a turn, so that it has a direction to repeat, and a click during it.
-    go = ["press C6", "press C9", "press C13", "go C14"]
-    lines = [f"seed {seed}"]
-    for i in range(count):
-        lines += go if i % 60 == 30 else rnd.choices(list(kinds), list(kinds.values()))[0]()
-    return lines
 
 
 def center(page, name, inside=""):
@@ -140,20 +84,21 @@ def answer(page, answers):
     page.wait("return !Tova.state.busy || document.querySelector('dialog[open]')", seconds=20)
 
 
-def native(replay, site, folder, name, lines):
-    """The script played on the native core; its folder, with steps.txt, P.rgba and saved drawings."""
+def native(replay, site, folder, name, lines=(), random=None):
+    """The script, or with random=(SEED, EVENTS) a random session made as it goes, played on the
+    native core; its folder, with script.txt, steps.txt and the saved drawings."""
     out = pathlib.Path(folder, name)
     out.mkdir()
     shutil.copy(site / "Tova.ini", out / "Tova.ini")
-    (out / "script.txt").write_text("\n".join(lines) + "\n")
-    subprocess.run([replay, out / "script.txt", out], check=True)
+    (out / "script.txt").write_text("".join(line + "\n" for line in lines))
+    subprocess.run([replay, *(["--random", *map(str, random)] if random else [out / "script.txt"]), out], check=True)
     return out
 
 
 def play(page, lines, out, where, touch=False, files=True):
     """The script played on the page: after every event its controls, readouts, pixels and (where
     both started with the sample alone) saved drawings are the native core's."""
-    for line, want in zip([l for l in lines if not l.startswith("seed")], (out / "steps.txt").read_text().splitlines()):
+    for line, want in zip(lines, (out / "steps.txt").read_text().splitlines()):
         act(page, line.split(), touch)
         want, answers = want.rsplit("\t", 1)
         answer(page, answers)
@@ -167,8 +112,8 @@ def run(page, replay, site, folder, seed, count):
     page.d.get("about:blank")
     page.d.execute_cdp_cmd("Storage.clearDataForOrigin", {"origin": page.url.rstrip("/"), "storageTypes": "all"})
     page.open()
-    lines = generate(seed, count, page.js("return Tova.layout"))
-    play(page, lines, native(replay, site, folder, f"random-{seed}", lines), f"seed {seed}")
+    out = native(replay, site, folder, f"random-{seed}", random=(seed, count))
+    play(page, (out / "script.txt").read_text().splitlines(), out, f"seed {seed}")
 
 
 def saved_files(page):
