@@ -27,48 +27,29 @@ struct ScrollHandler {
 
 constexpr ScrollHandler kScrollHandlers[] = {{"cdd", cdd_Change}, {"cqq", cqq_Change}, {"cpp", cpp_Change}};
 
-bool HandlePointer(Program& program, const InputEvent& e, const PointerHandlers& h) {
+void HandlePointer(Program& program, const InputEvent& e, const PointerHandlers& h) {
   const Surface& surface = h.box == "P" ? program.P : program.D;
   const double x = e.x - kPictureBorder, y = e.y - kPictureBorder;
   const bool inside = x >= 0 && y >= 0 && x < surface.Width() && y < surface.Height();
-  switch (e.kind) {
-    case InputKind::Down:
-      if (!inside) return false;
-      h.down(program, x, y);
-      return true;
-    case InputKind::Move:
-      if (!inside && !e.buttonHeld) return false;
-      h.move(program, x, y);
-      return true;
-    case InputKind::DoubleClick:
-      if (!inside || h.doubleClick == nullptr) return false;
-      h.doubleClick(program);
-      return true;
-    default:
-      return false;
-  }
+  if (e.kind == InputKind::Down && inside) h.down(program, x, y);
+  if (e.kind == InputKind::Move && (inside || e.buttonHeld)) h.move(program, x, y);
+  if (e.kind == InputKind::DoubleClick && inside && h.doubleClick != nullptr) h.doubleClick(program);
 }
 
 }  // namespace
 
-bool HandleInput(Program& program, const InputEvent& event) {
+void HandleInput(Program& program, const InputEvent& event) {
   if (event.kind == InputKind::Click) {
-    const ClickHandler* handler = FindClickHandler(event.control);
-    if (handler != nullptr) (*handler)(program);
-    return handler != nullptr;
+    if (const ClickHandler* handler = FindClickHandler(event.control)) (*handler)(program);
   }
-  if (event.kind == InputKind::Scroll) {
-    for (const ScrollHandler& s : kScrollHandlers) {
-      if (s.bar != event.control) continue;
-      s.change(program);
-      return true;
-    }
-    return false;
+  for (const ScrollHandler& s : kScrollHandlers) {
+    if (event.kind == InputKind::Scroll && s.bar == event.control) s.change(program);
   }
   for (const PointerHandlers& h : kPointerHandlers) {
-    if (h.box == event.control) return HandlePointer(program, event, h);
+    if (event.kind != InputKind::Click && event.kind != InputKind::Scroll && h.box == event.control) {
+      HandlePointer(program, event, h);
+    }
   }
-  return false;
 }
 
 }  // namespace tova

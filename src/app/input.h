@@ -28,7 +28,8 @@ struct InputEvent {
 
 // Hands the event to its handler. A press or double click on a picture box's border, and a move
 // over it with no button held, reach no handler; a move with a button held reaches the box
-// wherever the pointer is. False when no handler took the event.
-bool HandleInput(Program& program, const InputEvent& event);
+// wherever the pointer is. An event of no control's, or one a control has no handler for, is
+// nobody's.
+void HandleInput(Program& program, const InputEvent& event);
 
 }  // namespace tova

@@ -46,11 +46,11 @@ EMSCRIPTEN_KEEPALIVE void tova_start(const char* document) {
 
 // An event of the user's, as the page's layout names its kinds (InputKind): a pointer event on
 // "P" or "D" at (x, y) from the box's outer corner with a button held or not, a click on a button
-// or menu item, or a scroll bar moved (the page has its new position). 0 when nothing took it;
-// events that come before the program has started are not heard.
-EMSCRIPTEN_KEEPALIVE int tova_input(int kind, const char* control, double x, double y, int held) {
-  if (!program || kind < 0 || kind > static_cast<int>(tova::InputKind::Scroll)) return 0;
-  return tova::HandleInput(*program, {static_cast<tova::InputKind>(kind), control, x, y, held != 0}) ? 1 : 0;
+// or menu item, or a scroll bar moved (the page has its new position). Events that come before the
+// program has started are not heard.
+EMSCRIPTEN_KEEPALIVE void tova_input(int kind, const char* control, double x, double y, int held) {
+  if (!program || kind < 0 || kind > static_cast<int>(tova::InputKind::Scroll)) return;
+  tova::HandleInput(*program, {static_cast<tova::InputKind>(kind), control, x, y, held != 0});
 }
 
 // 1 when the drawing differs from the document last read, started afresh or saved.
