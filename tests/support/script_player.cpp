@@ -29,10 +29,9 @@ void ScriptPlayer::Play(const Words& w) {
     if (w[0] == "scroll") HandleInput(p_, {InputKind::Scroll, w[1]});
   }
   if (w[0] == "go") {
-    // The page takes the second click while "GO" runs and hands it over afterwards.
-    const bool later = Usable(w[1]);
+    // The second click comes while "GO" runs and is handed over afterwards, if it can be used then.
     Use("a5");
-    if (later) HandleInput(p_, {InputKind::Click, w[1]});
+    Use(w[1]);
   }
 }
 
@@ -50,8 +49,9 @@ std::string_view ScriptPlayer::Under(double x, double y) const {
 }
 
 void ScriptPlayer::Pointer(InputKind kind, double x, double y, bool held) {
-  const std::string_view box = held && !captured_.empty() ? captured_ : Under(x, y);
-  if (kind == InputKind::Down || kind == InputKind::DoubleClick) captured_ = box;
+  const bool press = kind == InputKind::Down || kind == InputKind::DoubleClick;
+  const std::string_view box = held && !press ? captured_ : Under(x, y);
+  if (press) captured_ = box;
   const double dx = box == "P" ? kPictureBorder : -TwipsToPixels(kViewLayout.left);
   const double dy = box == "P" ? kPictureBorder : -TwipsToPixels(kViewLayout.top);
   if (!box.empty()) HandleInput(p_, {kind, box, x + dx, y + dy, held});

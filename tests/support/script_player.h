@@ -34,7 +34,8 @@ class ScriptPlayer {
   // The box under a point of the canvas's drawing area: the 3D view where it is shown and not cut
   // off by the canvas's edge, else the canvas (its border included), else none.
   std::string_view Under(double x, double y) const;
-  // A button held keeps the pointer for the box it was pressed on.
+  // A button held keeps the pointer for the box it was pressed on, and for nothing when it was
+  // pressed on no box.
   void Pointer(InputKind kind, double x, double y, bool held = false);
   void Press(double x, double y);
   void Release(double x, double y);

@@ -98,7 +98,9 @@ def native(replay, site, folder, name, lines=(), random=None):
 def play(page, lines, out, where, touch=False, files=True):
     """The script played on the page: after every event its controls, readouts, pixels and (where
     both started with the sample alone) saved drawings are the native core's."""
-    for line, want in zip(lines, (out / "steps.txt").read_text().splitlines()):
+    steps = (out / "steps.txt").read_text().splitlines()
+    assert len(steps) == len(lines), (where, "the core played", len(steps), "of", len(lines))
+    for line, want in zip(lines, steps):
         act(page, line.split(), touch)
         want, answers = want.rsplit("\t", 1)
         answer(page, answers)

@@ -4,8 +4,11 @@
 // and answers given. With --random, makes a random session of EVENTS events as it goes, writes it
 // to OUT_DIR/script.txt, and answers boxes and dialogs at random from SEED.
 // Usage: web_replay SCRIPT OUT_DIR | web_replay --random SEED EVENTS OUT_DIR
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -67,8 +70,11 @@ std::string Controls(const testing::ScriptedShell& shell) {
 int main(int argc, char** argv) {
   using namespace tova;
   const bool random = argc == 5 && std::string(argv[1]) == "--random";
-  if (argc != 3 && !random) return 2;
-  std::vector<testing::Words> lines;
+  if (argc != 3 && !random) {
+    std::cerr << "usage: web_replay SCRIPT OUT_DIR | web_replay --random SEED EVENTS OUT_DIR\n";
+    return 2;
+  }
+  std::vector<tova::testing::Words> lines;
   for (std::ifstream script(random ? "/dev/null" : argv[1]); script;) {
     std::string line;
     std::getline(script, line);
@@ -76,15 +82,15 @@ int main(int argc, char** argv) {
     lines.emplace_back(std::istream_iterator<std::string>(words), std::istream_iterator<std::string>());
   }
   std::filesystem::current_path(argv[argc - 1]);
-  testing::ScriptedShell shell;
-  if (random) testing::ImproviseAnswers(shell, std::stoul(argv[2]));
-  testing::RandomEvents events(random ? std::stoul(argv[2]) : 0, true);
+  tova::testing::ScriptedShell shell;
+  if (random) tova::testing::ImproviseAnswers(shell, std::stoul(argv[2]));
+  tova::testing::RandomEvents events(random ? std::stoul(argv[2]) : 0, true);
   Program program(shell);
   Form_Load(program);
-  testing::ScriptPlayer player(program, shell);
+  tova::testing::ScriptPlayer player(program, shell);
   std::ofstream steps("steps.txt"), made(random ? "script.txt" : "/dev/null");
   for (std::size_t i = 0; random ? i < std::stoul(argv[3]) : i < lines.size(); ++i) {
-    const testing::Words w = random ? events.Next(program, shell) : lines[i];
+    const tova::testing::Words w = random ? events.Next(program, shell) : lines[i];
     if (w.empty()) continue;
     for (const std::string& word : w) made << word << (&word == &w.back() ? "\n" : " ");
     shell.script.given.clear();
@@ -92,4 +98,6 @@ int main(int argc, char** argv) {
     steps << Controls(shell) << "\t" << Digest(program.P) << "\t" << Digest(program.D) << "\t" << SavedFiles() << "\t"
           << shell.script.given << "\n";
   }
+  // A box or dialog the script did not expect has failed.
+  return ::testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed() ? 1 : 0;
 }

@@ -12,8 +12,8 @@ window.TovaPointer = (() => {
   const DOUBLE = {mouse: {ms: 500, room: 4}, touch: {ms: 300, room: 16}, pen: {ms: 300, room: 8}};
 
   // Calls on(kind, x, y, held, event) for the pointer's events on a picture box's frame: kind
-  // 'down', 'move', 'up' or 'double'; where, in whole pixels of the window from the frame's outer
-  // corner (its border included); whether a button is held. While one is, the frame keeps the pointer,
+  // 'down', 'move', 'up' or 'double'; where, in the window's pixels from the frame's outer corner
+  // (its border included); whether a button is held. While one is, the frame keeps the pointer,
   // wherever it goes, as the window's picture boxes do.
   function attach(frame, on) {
     // Where the frame lies on the screen, asked again only when the page moves or is scaled, so
@@ -23,25 +23,22 @@ window.TovaPointer = (() => {
     window.addEventListener('resize', forget);
     window.addEventListener('scroll', forget, true);
     window.addEventListener('tova-fit', forget);
-    // The window's pixel under the pointer, whole, as the window gives it at any scale.
     const at = e => {
       where = where || frame.getBoundingClientRect();
-      return [Math.floor((e.clientX - where.left) * frame.offsetWidth / where.width),
-              Math.floor((e.clientY - where.top) * frame.offsetHeight / where.height)];
+      return [(e.clientX - where.left) * frame.offsetWidth / where.width,
+              (e.clientY - where.top) * frame.offsetHeight / where.height];
     };
 
-    let last = null;  // the last press that may begin a double press: {time, x, y, type}
+    let last = null;  // the last press that may begin a double press: {time, x, y, type, button}
     const isSecond = e => {
       const {ms, room} = DOUBLE[e.pointerType] || DOUBLE.touch;
-      const second = last && last.type === e.pointerType && e.timeStamp - last.time <= ms &&
+      const second = last && last.type === e.pointerType && last.button === e.button && e.timeStamp - last.time <= ms &&
                      Math.abs(e.clientX - last.x) <= room && Math.abs(e.clientY - last.y) <= room;
-      last = second ? null : {time: e.timeStamp, x: e.clientX, y: e.clientY, type: e.pointerType};
+      last = second ? null : {time: e.timeStamp, x: e.clientX, y: e.clientY, type: e.pointerType, button: e.button};
       return second;
     };
 
-    // Events on the 3D view, which lies inside the canvas's frame, are the 3D view's alone.
     frame.addEventListener('pointerdown', e => {
-      e.stopPropagation();
       if (!e.isPrimary) return;  // a second finger is not a second pointer
       e.preventDefault();        // no mouse events made up from a touch, no selecting
       frame.setPointerCapture(e.pointerId);
@@ -49,14 +46,10 @@ window.TovaPointer = (() => {
       if (e.pointerType !== 'mouse') on('move', ...at(e), false, e);
       on('down', ...at(e), true, e);
     });
-    frame.addEventListener('pointermove', e => {
-      e.stopPropagation();
-      if (e.isPrimary) on('move', ...at(e), e.buttons !== 0, e);
-    });
-    frame.addEventListener('pointerup', e => {
-      e.stopPropagation();
-      if (e.isPrimary) on('up', ...at(e), e.buttons !== 0, e);
-    });
+    // With a button held, only the box it was pressed on has the pointer, as in the window.
+    const mine = e => e.isPrimary && (e.buttons === 0 || frame.hasPointerCapture(e.pointerId));
+    frame.addEventListener('pointermove', e => { if (mine(e)) on('move', ...at(e), e.buttons !== 0, e); });
+    frame.addEventListener('pointerup', e => { if (e.isPrimary) on('up', ...at(e), e.buttons !== 0, e); });
     // A long press or the right button brings up no menu of the browser's over a picture.
     frame.addEventListener('contextmenu', e => e.preventDefault());
   }

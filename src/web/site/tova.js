@@ -48,6 +48,12 @@ window.Tova = (() => {
         const box = document.createElement('input');
         box.type = 'checkbox';
         node.append(box, c.caption);
+        // Ticked while the program runs, it is ticked when the program is done, as in the window.
+        box.addEventListener('click', e => {
+          if (!state.busy && !queue.length) return;
+          e.preventDefault();
+          queue.push(['toggle', c.name]);
+        });
         break;
       }
       case 'HScrollBar': {
@@ -135,14 +141,17 @@ window.Tova = (() => {
     const bar = document.getElementById('menubar');
     const keys = {};
     let open = null;
-    const close = () => {
+    let before = null;  // what had the focus before a menu took it
+    const close = (refocus = false) => {
       if (!open) return;
       open.list.hidden = true;
       open.button.setAttribute('aria-expanded', 'false');
       open = null;
+      if (refocus && before && before.focus) before.focus();
     };
     const items = list => [...list.children];
     const show = (button, list, first) => {
+      if (!open) before = document.activeElement;
       close();
       list.hidden = false;
       button.setAttribute('aria-expanded', 'true');
@@ -171,7 +180,6 @@ window.Tova = (() => {
       list.setAttribute('role', 'menu');
       list.setAttribute('aria-label', button.textContent);
       list.hidden = true;
-      const itemKeys = {};
       for (const item of m.items) {
         const entry = document.createElement('button');
         entry.type = 'button';
@@ -180,9 +188,9 @@ window.Tova = (() => {
         entry.setAttribute('role', item.ticked ? 'menuitemcheckbox' : 'menuitem');
         if (item.ticked) entry.setAttribute('aria-checked', 'true');
         entry.classList.toggle('ticked', item.ticked);
-        itemKeys[caption(item.caption, entry)] = entry;
+        caption(item.caption, entry);
         entry.addEventListener('click', () => {
-          close();
+          close(true);
           input('click', item.name);
         });
         list.append(entry);
@@ -192,17 +200,18 @@ window.Tova = (() => {
         if (open && open.button === button) close();
         else show(button, list, e.detail === 0);
       });
-      // In an open menu: Up and Down move through its items, Left and Right to the next menu,
-      // Return or an item's access key chooses, Escape closes.
-      list.addEventListener('keydown', e => {
+      // In an open menu: Up and Down move through its items, Left and Right to the next menu that
+      // can be used, Return chooses, Escape closes.
+      wrap.addEventListener('keydown', e => {
+        if (!open || open.button !== button) return;
         const all = items(list), at = all.indexOf(document.activeElement);
         const step = {ArrowDown: 1, ArrowUp: -1}[e.key];
         const side = {ArrowRight: 1, ArrowLeft: -1}[e.key];
-        const key = !e.altKey && !e.ctrlKey && itemKeys[e.key.toLowerCase()];
+        const next = side && [1, 2, 3, 4, 5, 6, 7, 8, 9].map(k => menus[(menus.indexOf(button) + side * k + 10 * menus.length) %
+                                                                     menus.length]).find(b => !b.disabled);
         if (step) all[(at + step + all.length) % all.length].focus();
-        else if (side) menus[(menus.indexOf(button) + side + menus.length) % menus.length].click();
-        else if (key) key.click();
-        else if (e.key === 'Escape') { close(); button.focus(); }
+        else if (next) show(next, next.nextElementSibling, true);
+        else if (e.key === 'Escape') close(true);
         else return;
         e.preventDefault();
         e.stopPropagation();
@@ -212,7 +221,7 @@ window.Tova = (() => {
       el[m.name] = button;
       menus.push(button);
     }
-    document.addEventListener('click', close);
+    document.addEventListener('click', () => close());
     document.addEventListener('keydown', e => {
       if (e.key === 'Escape') close();
       const button = e.altKey && keys[e.key.toLowerCase()];
@@ -246,9 +255,10 @@ window.Tova = (() => {
   }
 
   // ---- running the program ----------------------------------------------------------------
-  // One event at a time, as in the window: an event that comes while the program runs another (it
-  // may be waiting for a dialog or pausing inside "GO") waits in the queue and is handed over
-  // afterwards, in order, as the desktop's own queue does it.
+  // One event at a time, as in the window: an event that comes while the program starts or runs
+  // another ("GO" pausing between its steps, a save being stored) waits in the queue and is handed
+  // over afterwards, in order, as the desktop's own queue does it: a click only if its control can
+  // still be used then, a check box ticked only then, and moves that follow one another as one.
   const queue = [];
   const names = {};  // the program's copies of control names, for the moves it is given directly
 
@@ -263,8 +273,18 @@ window.Tova = (() => {
       paint('D');
       return;
     }
+    const last = queue[queue.length - 1];
+    if (kind === 'move' && last && last[0] === code && last[1] === control && last[4] === (held ? 1 : 0)) queue.pop();
     queue.push([code, control, x, y, held ? 1 : 0]);
     if (!state.busy) drain();
+  }
+
+  // Whether a control (a menu item: its menu) can be used now.
+  function usable(name) {
+    const node = el[name] || document.getElementById(name);
+    const menu = node && node.closest && node.closest('.menu');
+    const own = menu ? menu.firstElementChild : node;
+    return !!own && !own.disabled && !(own.querySelector && own.querySelector('input:disabled'));
   }
 
   async function drain() {
@@ -272,7 +292,14 @@ window.Tova = (() => {
     state.busy = true;
     try {
       const types = ['number', 'string', 'number', 'number', 'number'];
-      while (queue.length && !state.ended) await call('tova_input', types, queue.shift());
+      while (queue.length && !state.ended) {
+        const event = queue.shift();
+        if (event[0] === 'toggle') {
+          if (usable(event[1])) el[event[1]].querySelector('input').checked ^= true;
+        } else if (layout.inputKinds[event[0]] !== 'click' || usable(event[1])) {
+          await call('tova_input', types, event);
+        }
+      }
     } finally {
       state.busy = false;
     }
@@ -580,6 +607,7 @@ window.Tova = (() => {
 
   async function boot(module) {
     M = module;
+    state.busy = true;  // events wait for the program to have started
     layout = JSON.parse(M.UTF8ToString(M._tova_layout()));
     build();
     fit();
@@ -589,8 +617,6 @@ window.Tova = (() => {
     M.FS.chdir(folder);
     const first = await startup;
     if (first.bytes) M.FS.writeFile(first.path, first.bytes);
-    // Events that come while the program starts wait for it.
-    state.busy = true;
     try {
       await call('tova_start', ['string'], [first.path]);
     } finally {
