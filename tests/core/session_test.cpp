@@ -20,7 +20,9 @@ using testing::ScriptedShell;
 
 class Session {
  public:
-  explicit Session(unsigned seed) : seed_(seed), events_(seed, false) { testing::ImproviseAnswers(shell_, seed); }
+  explicit Session(unsigned seed) : seed_(seed), events_(seed, false) {
+    testing::ImproviseAnswers(shell_, seed);
+  }
 
   // Runs `events` events; the first broken invariant, with the event that broke it. With
   // `digests`, one line for each event: the seed, the event and the digest of what it showed.

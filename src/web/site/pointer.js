@@ -32,9 +32,11 @@ window.TovaPointer = (() => {
     let last = null;  // the last press that may begin a double press: {time, x, y, type, button}
     const isSecond = e => {
       const {ms, room} = DOUBLE[e.pointerType] || DOUBLE.touch;
-      const second = last && last.type === e.pointerType && last.button === e.button && e.timeStamp - last.time <= ms &&
-                     Math.abs(e.clientX - last.x) <= room && Math.abs(e.clientY - last.y) <= room;
-      last = second ? null : {time: e.timeStamp, x: e.clientX, y: e.clientY, type: e.pointerType, button: e.button};
+      const second = last && last.type === e.pointerType && last.button === e.button &&
+                     e.timeStamp - last.time <= ms && Math.abs(e.clientX - last.x) <= room &&
+                     Math.abs(e.clientY - last.y) <= room;
+      last = second ? null : {time: e.timeStamp, x: e.clientX, y: e.clientY, type: e.pointerType,
+                              button: e.button};
       return second;
     };
 

@@ -8,12 +8,14 @@ const CACHE = `tova-site-${VERSION}`;
 const FILES = ['./', @SITE_FILES@];
 
 self.addEventListener('install', event => {
-  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(FILES.map(file => new Request(file, {cache: 'reload'})))));
+  const fresh = FILES.map(file => new Request(file, {cache: 'reload'}));
+  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(fresh)));
 });
 self.addEventListener('activate', event => {
   // The first version takes the pages that are open at once; they were loaded from the network.
   event.waitUntil(caches.keys()
-    .then(names => Promise.all(names.filter(n => n.startsWith('tova-site') && n !== CACHE).map(n => caches.delete(n))))
+    .then(names => names.filter(n => n.startsWith('tova-site') && n !== CACHE))
+    .then(old => Promise.all(old.map(n => caches.delete(n))))
     .then(() => self.clients.claim()));
 });
 self.addEventListener('fetch', event => {

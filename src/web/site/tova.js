@@ -125,7 +125,8 @@ window.Tova = (() => {
     const b = layout.pictureBorder, P = layout.canvas, D = layout.view;
     const left = P.left + b + D.left, top = P.top + b + D.top;
     const viewFrame = picture({...D, left, top});
-    const beyond = [P.top - top, left + D.width - (P.left + P.width), top + D.height - (P.top + P.height), P.left - left];
+    const beyond = [P.top - top, left + D.width - (P.left + P.width), top + D.height - (P.top + P.height),
+                    P.left - left];
     viewFrame.style.clipPath = `inset(${beyond.map(v => `${Math.max(0, v)}px`).join(' ')})`;
     viewFrame.hidden = true;
     for (const c of layout.controls) el[c.name] = control(c);
@@ -207,8 +208,9 @@ window.Tova = (() => {
         const all = items(list), at = all.indexOf(document.activeElement);
         const step = {ArrowDown: 1, ArrowUp: -1}[e.key];
         const side = {ArrowRight: 1, ArrowLeft: -1}[e.key];
-        const next = side && [1, 2, 3, 4, 5, 6, 7, 8, 9].map(k => menus[(menus.indexOf(button) + side * k + 10 * menus.length) %
-                                                                     menus.length]).find(b => !b.disabled);
+        const n = menus.length, here = menus.indexOf(button);
+        const next = side && [...Array(n - 1).keys()].map(k => menus[((here + side * (k + 1)) % n + n) % n])
+          .find(b => !b.disabled);
         if (step) all[(at + step + all.length) % all.length].focus();
         else if (next) show(next, next.nextElementSibling, true);
         else if (e.key === 'Escape') close(true);
@@ -248,7 +250,8 @@ window.Tova = (() => {
     const whole = Math.floor(scale * dpr);
     if (whole >= 1 && whole >= 0.9 * scale * dpr) scale = whole / dpr;
     const snap = v => Math.max(0, Math.round(v * dpr) / dpr);
-    win.style.transform = `translate(${snap((vw - w * scale) / 2)}px, ${snap((vh - h * scale) / 2)}px) scale(${scale})`;
+    const [x, y] = [snap((vw - w * scale) / 2), snap((vh - h * scale) / 2)];
+    win.style.transform = `translate(${x}px, ${y}px) scale(${scale})`;
     document.documentElement.style.setProperty('--unscale', String(Math.max(1, 1 / scale)));
     state.scale = scale;
     window.dispatchEvent(new Event('tova-fit'));
@@ -274,7 +277,8 @@ window.Tova = (() => {
       return;
     }
     const last = queue[queue.length - 1];
-    if (kind === 'move' && last && last[0] === code && last[1] === control && last[4] === (held ? 1 : 0)) queue.pop();
+    const sameMove = last && kind === 'move' && last[0] === code && last[1] === control && last[4] === (held ? 1 : 0);
+    if (sameMove) queue.pop();
     queue.push([code, control, x, y, held ? 1 : 0]);
     if (!state.busy) drain();
   }
