@@ -11,9 +11,9 @@ import pathlib
 import statistics
 import sys
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
+sys.path[:0] = [str(pathlib.Path(__file__).resolve().parent.parent / folder) for folder in ("tests/web", "scripts")]
 from random_session import act  # noqa: E402
-from browser_test import Page, served  # noqa: E402
+from webpage import Page, served  # noqa: E402
 
 RUNS = 15
 

@@ -7,7 +7,7 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
 from random_session import act  # noqa: E402
-from browser_test import Page, served  # noqa: E402
+from webpage import Page, served  # noqa: E402
 
 site, out = pathlib.Path(sys.argv[1]), sys.argv[2]
 with served(site) as url:

@@ -1,5 +1,6 @@
 #include "support/script_player.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 #include <memory>
@@ -28,11 +29,8 @@ void ScriptPlayer::Play(const Words& w) {
     shell_.SetValue(c, static_cast<int16_t>(w[0] == "check" ? 1 - shell_.Value(c) : std::stoi(w[2])));
     if (w[0] == "scroll") HandleInput(p_, {InputKind::Scroll, w[1]});
   }
-  if (w[0] == "go") {
-    // The second click comes while "GO" runs and is handed over afterwards, if it can be used then.
-    Use("a5");
-    Use(w[1]);
-  }
+  // "GO"'s second click comes while it runs, and is handed over afterwards if it can be used then.
+  if (w[0] == "go") Use("a5"), Use(w[1]);
 }
 
 void ScriptPlayer::Use(std::string_view name) {
@@ -80,31 +78,24 @@ std::string RandomEvents::NearALineEnd(const Program& program) {
 }
 
 Words RandomEvents::Next(const Program& program, const ScriptedShell& shell) {
-  // Never the help pages, and "EXIT", which ends the session, seldom; the page keeps out "EXIT"
-  // and the system's clipboard.
+  // No help pages, "EXIT" (the end) seldom; for the page, neither "EXIT" nor the clipboard.
   const auto usable = [&](std::string_view name) {
     for (const std::string_view out : {"hlp", "malvo", "C11", "cut", "copy", "paste"}) {
       if (name == out && (forPage_ || name == "hlp" || name == "malvo" || name == "C11")) return false;
     }
     return Usable(shell, name);
   };
-  std::vector<std::string_view> buttons, items, menus, bars;  // those that can be used
+  std::vector<std::string_view> buttons, items;  // those that can be used
   for (const ControlLayout& c : kControlColumn) {
     if (c.kind == ControlKind::Button && usable(c.name)) buttons.push_back(c.name);
-    if (c.kind == ControlKind::HScrollBar && usable(c.name)) bars.push_back(c.name);
   }
   for (const MenuLayout& m : kMenuBar) {
-    bool whole = true;
     for (const MenuItemLayout& item : m.items) {
       if (usable(item.name)) items.push_back(item.name);
-      whole = whole && usable(item.name);
     }
-    if (whole) menus.push_back(m.name);
   }
-  // One of each at random, first.
-  for (auto* list : {&menus, &bars}) {
-    if (!list->empty()) std::swap(list->front(), (*list)[static_cast<std::size_t>(Pick(int(list->size())))]);
-  }
+  const MenuLayout& menu = kMenuBar[static_cast<std::size_t>(Pick(int(kMenuBar.size())))];
+  const ScrollBarRange& bar = kScrollBars[static_cast<std::size_t>(Pick(int(kScrollBars.size())))];
   const auto one = [&](const std::vector<std::string_view>& from, std::string_view otherwise) {
     return std::string(from.empty() ? otherwise : from[static_cast<std::size_t>(Pick(int(from.size())))]);
   };
@@ -116,15 +107,11 @@ Words RandomEvents::Next(const Program& program, const ScriptedShell& shell) {
   if (kind >= 14 && kind < 17) line = "press " + one({"Msave", "Mopen", "Mnew", "C10", "C6", "C16"}, "");
   if (kind == 17) line = "at-double " + Point(0, true);
   if (kind == 18) line = "at-drag " + Point(0, true) + " " + Point(60, false);
-  for (const MenuLayout& m : kMenuBar) {
-    if (kind == 19 && !menus.empty() && m.name == menus.front()) {
-      line = "menu-key " + std::string(m.name) + " " + std::to_string(Pick(int(m.items.size())));
-    }
+  if (kind == 19 && std::ranges::all_of(menu.items, [&](const MenuItemLayout& i) { return usable(i.name); })) {
+    line = "menu-key " + std::string(menu.name) + " " + std::to_string(Pick(int(menu.items.size())));
   }
-  for (const ScrollBarRange& r : kScrollBars) {
-    if (kind == 20 && !bars.empty() && r.name == bars.front()) {
-      line = "scroll " + std::string(r.name) + " " + std::to_string(r.min + Pick(r.max - r.min + 1));
-    }
+  if (kind == 20 && usable(bar.name)) {
+    line = "scroll " + std::string(bar.name) + " " + std::to_string(bar.min + Pick(bar.max - bar.min + 1));
   }
   if (kind == 21) line = "check " + one({"Check1", "Check2", "Check3"}, "");
   if (kind == 22) line = usable("a5") ? "go " + one({"C12", "C14", "C15"}, "") : "press " + one({"C9", "C13"}, "");

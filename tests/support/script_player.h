@@ -31,8 +31,7 @@ class ScriptPlayer {
  private:
   bool Usable(std::string_view name) const { return testing::Usable(shell_, name); }
   void Use(std::string_view name);
-  // The box under a point of the canvas's drawing area: the 3D view where it is shown and not cut
-  // off by the canvas's edge, else the canvas (its border included), else none.
+  // The box under a point of the canvas's drawing area: the 3D view (shown, not cut off), the canvas.
   std::string_view Under(double x, double y) const;
   // A button held keeps the pointer for the box it was pressed on, and for nothing when it was
   // pressed on no box.

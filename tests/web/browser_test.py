@@ -3,28 +3,24 @@
 (web_replay): its storage, screens, accessibility, clipboard, a seeded random session, offline.
 Usage: browser_test.py SITE_DIR WEB_REPLAY [SEED EVENTS]"""
 import base64
-import contextlib
-import functools
-import http.server
 import pathlib
 import shutil
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.common.by import By
 
 import random_session
-from random_session import act, answer, native, play
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "scripts"))
+from webpage import Page, served  # noqa: E402
+from random_session import act, answer, native, pixels, play, stored
 
 HERE = pathlib.Path(__file__).resolve().parent
 AXE = HERE.parent.parent / "node_modules" / "axe-core" / "axe.min.js"
-# A line unit, then a circle committed by a double click; the points of separate presses at least
-# 16 CSS pixels apart on a phone, so that they make no double tap.
+# A line unit, then a circle committed by a double click; separate presses 16 CSS px apart on a phone.
 FIGURES = ["press C0", "at-click 10 20", "at-click 100 60", "at-click 50 300", "at-click 60 350", "press C7",
            "press C1", "at-click 160 60", "at-click 190 60", "at-double 330 100"]
 # Viewports: width, height, device pixels to a CSS pixel, a phone's or a tablet's.
@@ -32,97 +28,9 @@ SCREENS = [(1920, 1080, 1, False), (1366, 768, 1, False), (768, 1024, 1, True), 
            (2560, 1440, 2, False), (642, 479, 1, False)]
 
 
-@contextlib.contextmanager
-def served(site, stop=None):
-    """Serves SITE on 127.0.0.1 while it lasts; yields its address. stop["server"]() stops it early."""
-    quiet = type("Quiet", (http.server.SimpleHTTPRequestHandler,), {"log_message": lambda *args: None})
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(quiet, directory=str(site)))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    if stop is not None:
-        stop["server"] = lambda: (server.shutdown(), server.server_close())
-    try:
-        yield f"http://127.0.0.1:{server.server_port}/"
-    finally:
-        server.shutdown()
-
-
-class Page:
-    def __init__(self, url, downloads):
-        options = Options()
-        for argument in ("--headless=new", "--no-sandbox", "--window-size=1300,1100"):
-            options.add_argument(argument)
-        options.add_experimental_option("prefs", {"download.default_directory": str(downloads)})
-        self.d = webdriver.Chrome(options=options)
-        self.url = url
-        self.d.execute_cdp_cmd("Browser.grantPermissions", {
-            "origin": url.rstrip("/"), "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
-        self.d.execute_cdp_cmd("Page.setDownloadBehavior", {"behavior": "allow", "downloadPath": str(downloads)})
-
-    # The viewport (width, height, device pixels to a CSS pixel, a phone's): by default one the page
-    # fills at twice its size, so that a canvas pixel is a whole number of CSS pixels and the events
-    # land where they do on the native core.
-    screen = (1300, 974, 1, False)
-
-    def open(self, query=""):
-        width, height, scale, phone = self.screen
-        self.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": height, "deviceScaleFactor": scale, "mobile": phone})
-        self.d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": phone, "maxTouchPoints": 1})
-        self.d.get(self.url + query)
-        self.wait("return !!(window.Tova && (Tova.state.ready || document.getElementById('box').open))")
-
-    def wait(self, script, seconds=10):
-        end = time.time() + seconds
-        while not self.d.execute_script(script):
-            assert time.time() < end, script
-            time.sleep(0.02)
-
-    def js(self, script, *args):
-        return self.d.execute_script(script, *args)
-
-    def idle(self):
-        self.wait("return !Tova.state.busy || document.querySelector('dialog[open]')")
-
-    def at(self, canvas, x, y):
-        """Where a point of a picture box (in its own pixels) is on the screen, at the page's scale."""
-        return self.js("const c = document.getElementById(arguments[0]), r = c.getBoundingClientRect();"
-                       "return [r.left + arguments[1] * r.width / c.width, r.top + arguments[2] * r.height / c.height];",
-                       canvas, x, y)
-
-    def pixels(self, name):
-        """FNV-1a over a picture box's RGBA bytes, as web_replay computes it."""
-        return self.js("const c = document.getElementById(arguments[0]);"
-                       "const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;"
-                       "let h = 2166136261; for (let i = 0; i < d.length; i++) h = Math.imul(h ^ d[i], 16777619);"
-                       "return h >>> 0;", name)
-
-    def stored(self, name):
-        """The bytes of the drawing stored under that name, or None."""
-        data = self.d.execute_async_script(
-            "const done = arguments[1]; TovaDrawings.read(arguments[0]).then("
-            "  b => done(b ? Array.from(b) : null), () => done(null));", name)
-        return None if data is None else bytes(data)
-
-    def state(self):
-        """As web_replay writes it: the enabled and shown controls, the readouts, and digests of the
-        canvas's and the 3D view's pixels (FNV-1a over their RGBA bytes), tab-separated."""
-        return "\t".join([self.js("""
-            const names = ['C0','C1','C2','C3','C4','C5','C6','C7','C8','CC8','C9','C10','C11','C12','C13',
-              'C14','C15','C16','a1','a2','a3','a4','a5','cpp','cqq','cdd','Check1','Check2','Check3',
-              'Text1','Text2','Text3','Mfile','pbk'];
-            const get = n => document.getElementById(n);
-            const on = n => !get(n).disabled && !(get(n).querySelector && get(n).querySelector('input:disabled'));
-            return ['enabled: ' + names.filter(on).join(' ') + '; shown: Form1 ' +
-                    ['P', 'D'].filter(n => !get(n).parentElement.hidden).join(' '),
-                    ['Text1', 'Text2', 'Text3'].map(n => get(n).value).join('|')].join('\t');""")] +
-                         [str(self.pixels(n)) for n in ("P", "D")])
-
-
 def geometry_matches_layout(page, where):
-    """Every control and both pictures' drawing areas stand where the layout puts them, at the
-    page's scale (within a device pixel); on a screenshot the pane dividers lie on the canvas's
-    column and row 216 and nowhere near (dark there, light two canvas pixels off, where a scale
-    that is not whole shades a line's edges)."""
+    """Every control and both drawing areas stand where the layout puts them, at the page's scale; on
+    a screenshot the dividers lie on the canvas's column and row 216 (dark there, light 2 px off)."""
     boxes = page.js("""
         const L = Tova.layout, b = L.pictureBorder, s = Tova.state.scale;
         const client = document.getElementById('client').getBoundingClientRect();
@@ -166,11 +74,9 @@ def open_stored(page, name):
     """Opens a stored drawing through the Open dialog; the names the dialog listed."""
     page.js("document.getElementById('Mopen').click()")
     answer(page, "ok")
-    page.wait("return document.getElementById('open').open && document.getElementById('open-list').options.length")
+    page.wait("return document.getElementById('open-list').options.length")
     listed = page.js("return Array.from(document.getElementById('open-list').options, o => o.value)")
-    page.js("document.getElementById('open-name').value = arguments[0]", name)
-    page.d.find_element(By.ID, "open-ok").click()
-    page.idle()
+    answer(page, f"open:{name}")
     return listed
 
 
@@ -180,24 +86,23 @@ def asks_on_leaving(page):
 
 
 def tabs_keep_every_drawing(page, first, second, sample):
-    """Two tabs, open before either saves, keep each other's drawings; a refused save is reported and
-    asked again; two saves of one name leave one of the two whole."""
+    """Two tabs keep each other's drawings; a refused save is asked again; one name saved twice is whole."""
     def drawn(lines):
         for line in lines:
             act(page, line.split())
         page.idle()
     drawn(FIGURES)
     save_as(page, "drawing.KRT")
-    figures = page.stored("drawing.KRT")
+    figures = stored(page, "drawing.KRT")
     page.d.switch_to.window(second)
     save_as(page, "second.KRT")
     page.d.switch_to.window(first)
     page.open()
     assert {"drawing.KRT", "second.KRT"} <= set(open_stored(page, "second.KRT")), "both tabs' drawings listed"
-    assert page.pixels("P") == sample, "the other tab's drawing opened whole"
+    assert pixels(page, "P") == sample, "the other tab's drawing opened whole"
     assert not asks_on_leaving(page), "asks on leaving after Open with no edit"
     open_stored(page, "drawing.KRT")
-    assert page.stored("drawing.KRT") == figures and not asks_on_leaving(page)
+    assert stored(page, "drawing.KRT") == figures and not asks_on_leaving(page)
     drawn(FIGURES[:6])
     assert asks_on_leaving(page), "does not ask on leaving after an edit"
     # Every write's transaction aborted, as the browser aborts one past the quota.
@@ -221,13 +126,12 @@ def tabs_keep_every_drawing(page, first, second, sample):
             page.d.switch_to.window(handle)
             step()
     page.open()
-    assert page.stored("same.KRT") in (page.stored("Tova.ini"), page.stored("edited.KRT")), "one of the two, whole"
-    assert page.stored("drawing.KRT") == figures, "the drawing stored before"
+    assert stored(page, "same.KRT") in (stored(page, "Tova.ini"), stored(page, "edited.KRT")), "one of the two, whole"
+    assert stored(page, "drawing.KRT") == figures, "the drawing stored before"
 
 
 def fits_every_screen(page, figures):
-    """At every viewport, and turned, the window fits and stands where the layout puts it; clicks, or
-    taps and a double tap, at canvas points draw what the native core draws."""
+    """At every viewport, and turned, the window fits; clicks or taps draw what the native core draws."""
     def fitted(where, own_size):
         page.wait("const r = document.getElementById('Form1').getBoundingClientRect();"
                   "return r.right <= innerWidth + 0.01 && r.bottom <= innerHeight + 0.01")
@@ -253,8 +157,7 @@ def fits_every_screen(page, figures):
 
 
 def accessible_and_copying(page):
-    """axe-core finds no fault at start-up, with a box open, with the Open dialog open, in the 3D
-    view; "Copy" puts the 3D view's picture on the system clipboard."""
+    """axe-core finds no fault, with or without a dialog, in the 3D view; "Copy" puts the view there."""
     def check(where):
         page.js(AXE.read_text())
         found = page.d.execute_async_script("axe.run(document).then(r => arguments[0](r.violations.map("
@@ -288,7 +191,7 @@ def accessible_and_copying(page):
 def links_and_import(page, folder, downloads, site, sample):
     """?drawing= links, a missing one too; the Open dialog imports, downloads and opens a drawing."""
     page.open("?drawing=Tova.ini")
-    assert page.pixels("P") == sample, "?drawing="
+    assert pixels(page, "P") == sample, "?drawing="
     page.open("?drawing=exercises/none.KRT")
     assert page.js("return document.getElementById('box-text').textContent") == "Three Is A Error! Retry!"
     answer(page, "ok")
@@ -308,7 +211,7 @@ def links_and_import(page, folder, downloads, site, sample):
     assert (downloads / "ex1.KRT").read_bytes() == imported.read_bytes(), "the download"
     page.d.find_element(By.ID, "open-ok").click()
     page.idle()
-    assert page.pixels("P") == sample, "the imported drawing opened"
+    assert pixels(page, "P") == sample, "the imported drawing opened"
 
 
 def main(site, replay):
@@ -336,11 +239,11 @@ def main(site, replay):
                       tx.oncomplete = () => { request.result.close(); done(); };
                     };""", list((site / "Tova.ini").read_bytes()))
                 page.open()
-                assert page.stored("old.KRT") == (site / "Tova.ini").read_bytes(), "the first version's drawing"
+                assert stored(page, "old.KRT") == (site / "Tova.ini").read_bytes(), "the first version's drawing"
                 page.d.switch_to.new_window("tab")
                 second = page.d.current_window_handle
                 page.open()
-                sample = page.pixels("P")
+                sample = pixels(page, "P")
                 page.d.switch_to.window(first)
                 tabs_keep_every_drawing(page, first, second, sample)
                 page.d.switch_to.window(second)
@@ -352,10 +255,12 @@ def main(site, replay):
                 random_session.run(page, replay, site, folder, 20261207, 300)
                 # Offline: the service worker serves the site, the drawing is the stored one.
                 page.d.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+                page.open()
+                stored_start = pixels(page, "P")
                 stop["server"]()
                 page.open()
                 assert page.js("return Tova.state.ready && !document.getElementById('box').open"), "offline"
-                assert page.pixels("P") == sample, "offline, the stored drawing"
+                assert pixels(page, "P") == stored_start, "offline, the stored drawing"
             finally:
                 page.d.quit()
 

@@ -1,8 +1,7 @@
-// The native side of the browser tests: plays a script (support/script_player.h) on the core
-// through its one way in, with a scripted shell, in OUT_DIR (which holds the start-up document),
-// and writes to steps.txt after each event the controls, readouts, pixels' digests, saved drawings
-// and answers given. With --random, makes a random session of EVENTS events as it goes, writes it
-// to OUT_DIR/script.txt, and answers boxes and dialogs at random from SEED.
+// The native side of the browser tests: plays a script (support/script_player.h) in OUT_DIR, which
+// holds the start-up document, and writes to steps.txt after each event the controls, readouts,
+// pixels' digests, saved drawings and answers given; with --random, a random session it makes as
+// it goes and writes to OUT_DIR/script.txt, answering boxes and dialogs at random from SEED.
 // Usage: web_replay SCRIPT OUT_DIR | web_replay --random SEED EVENTS OUT_DIR
 #include <gtest/gtest.h>
 
@@ -53,11 +52,9 @@ std::string Controls(const testing::ScriptedShell& shell) {
   std::string enabled = "enabled:", shown = "shown:";
   for (int i = 0; i < kControlCount; ++i) {
     const Control c = static_cast<Control>(i);
-    const std::string name = " " + std::string(ControlName(c));
-    if (c == Control::Form1 || c == Control::P || c == Control::D) {
-      if (shell.visible(c).value_or(c != Control::D)) shown += name;
-    } else if (shell.enabled(c).value_or(true)) {
-      enabled += name;
+    const bool box = c == Control::Form1 || c == Control::P || c == Control::D;
+    if (box ? shell.visible(c).value_or(c != Control::D) : shell.enabled(c).value_or(true)) {
+      (box ? shown : enabled) += " " + std::string(ControlName(c));
     }
   }
   return enabled + "; " + shown + "\t" + shell.text(Control::Text1) + "|" + shell.text(Control::Text2) + "|" +
