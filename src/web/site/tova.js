@@ -211,7 +211,8 @@ window.Tova = (() => {
         const n = menus.length, here = menus.indexOf(button);
         const next = side && [...Array(n - 1).keys()].map(k => menus[((here + side * (k + 1)) % n + n) % n])
           .find(b => !b.disabled);
-        if (step) all[(at + step + all.length) % all.length].focus();
+        // From the menu's title, Down goes to the first item and Up to the last.
+        if (step) all[((at < 0 && step < 0 ? all.length - 1 : at + step) + all.length) % all.length].focus();
         else if (next) show(next, next.nextElementSibling, true);
         else if (e.key === 'Escape') close(true);
         else return;
