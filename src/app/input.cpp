@@ -1,7 +1,5 @@
 #include "app/input.h"
 
-#include <cmath>
-
 #include "app/canvas_input.h"
 #include "app/click_handlers.h"
 #include "program/program.h"
@@ -31,8 +29,8 @@ constexpr ScrollHandler kScrollHandlers[] = {{"cdd", cdd_Change}, {"cqq", cqq_Ch
 
 void HandlePointer(Program& program, const InputEvent& e, const PointerHandlers& h) {
   const Surface& surface = h.box == "P" ? program.P : program.D;
-  // The pixel the pointer is in, whole, whatever the screen's scale.
-  const double x = std::floor(e.x) - kPictureBorder, y = std::floor(e.y) - kPictureBorder;
+  // The position as the platform gave it: the handlers floor it themselves, and the read-out shows it.
+  const double x = e.x - kPictureBorder, y = e.y - kPictureBorder;
   const bool inside = x >= 0 && y >= 0 && x < surface.Width() && y < surface.Height();
   if (e.kind == InputKind::Down && inside) h.down(program, x, y);
   if (e.kind == InputKind::Move && (inside || e.buttonHeld)) h.move(program, x, y);

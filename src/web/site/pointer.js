@@ -12,8 +12,8 @@ window.TovaPointer = (() => {
   const DOUBLE = {mouse: {ms: 500, room: 4}, touch: {ms: 300, room: 16}, pen: {ms: 300, room: 8}};
 
   // Calls on(kind, x, y, held, event) for the pointer's events on a picture box's frame: kind
-  // 'down', 'move', 'up' or 'double'; where, in the window's pixels from the frame's outer corner
-  // (its border included); whether a button is held. While one is, the frame keeps the pointer,
+  // 'down', 'move', 'up' or 'double'; where, in whole pixels of the window from the frame's outer
+  // corner (its border included); whether a button is held. While one is, the frame keeps the pointer,
   // wherever it goes, as the window's picture boxes do.
   function attach(frame, on) {
     // Where the frame lies on the screen, asked again only when the page moves or is scaled, so
@@ -23,10 +23,12 @@ window.TovaPointer = (() => {
     window.addEventListener('resize', forget);
     window.addEventListener('scroll', forget, true);
     window.addEventListener('tova-fit', forget);
+    // The window's pixel under the pointer, whole at any scale of the page, as a desktop that
+    // scales a program's window gives it whole pixels of its own.
     const at = e => {
       where = where || frame.getBoundingClientRect();
-      return [(e.clientX - where.left) * frame.offsetWidth / where.width,
-              (e.clientY - where.top) * frame.offsetHeight / where.height];
+      return [Math.floor((e.clientX - where.left) * frame.offsetWidth / where.width),
+              Math.floor((e.clientY - where.top) * frame.offsetHeight / where.height)];
     };
 
     let last = null;  // the last press that may begin a double press: {time, x, y, type, button}
