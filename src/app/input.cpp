@@ -10,14 +10,15 @@ namespace {
 
 struct PointerHandlers {
   std::string_view box;
+  Surface Program::*surface;
   void (*down)(Program&, double, double);
   void (*move)(Program&, double, double);
   void (*doubleClick)(Program&);  // nullptr: a double click is nothing there
 };
 
 constexpr PointerHandlers kPointerHandlers[] = {
-    {"P", P_MouseDown, P_MouseMove, P_DblClick},
-    {"D", D_MouseDown, D_MouseMove, nullptr},
+    {"P", &Program::P, P_MouseDown, P_MouseMove, P_DblClick},
+    {"D", &Program::D, D_MouseDown, D_MouseMove, nullptr},
 };
 
 struct ScrollHandler {
@@ -28,7 +29,7 @@ struct ScrollHandler {
 constexpr ScrollHandler kScrollHandlers[] = {{"cdd", cdd_Change}, {"cqq", cqq_Change}, {"cpp", cpp_Change}};
 
 void HandlePointer(Program& program, const InputEvent& e, const PointerHandlers& h) {
-  const Surface& surface = h.box == "P" ? program.P : program.D;
+  const Surface& surface = program.*h.surface;
   // The position as the platform gave it: the handlers floor it themselves, and the read-out shows it.
   const double x = e.x - kPictureBorder, y = e.y - kPictureBorder;
   const bool inside = x >= 0 && y >= 0 && x < surface.Width() && y < surface.Height();
@@ -40,16 +41,19 @@ void HandlePointer(Program& program, const InputEvent& e, const PointerHandlers&
 }  // namespace
 
 void HandleInput(Program& program, const InputEvent& event) {
-  if (event.kind == InputKind::Click) {
-    if (const ClickHandler* handler = FindClickHandler(event.control)) (*handler)(program);
-  }
-  for (const ScrollHandler& s : kScrollHandlers) {
-    if (event.kind == InputKind::Scroll && s.bar == event.control) s.change(program);
-  }
-  for (const PointerHandlers& h : kPointerHandlers) {
-    if (event.kind != InputKind::Click && event.kind != InputKind::Scroll && h.box == event.control) {
-      HandlePointer(program, event, h);
-    }
+  switch (event.kind) {
+    case InputKind::Click:
+      if (const ClickHandler* handler = FindClickHandler(event.control)) (*handler)(program);
+      return;
+    case InputKind::Scroll:
+      for (const ScrollHandler& s : kScrollHandlers) {
+        if (s.bar == event.control) s.change(program);
+      }
+      return;
+    default:
+      for (const PointerHandlers& h : kPointerHandlers) {
+        if (h.box == event.control) HandlePointer(program, event, h);
+      }
   }
 }
 

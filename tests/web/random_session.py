@@ -31,9 +31,7 @@ def click_at(page, touch, x, y, clicks=1):
 
 
 def usable(page, name):
-    return page.js("const e = document.getElementById(arguments[0]);"
-                   "const m = e.closest('.menu'); const own = m ? m.firstElementChild : e;"
-                   "return !own.disabled && !(e.querySelector && e.querySelector('input:disabled'));", name)
+    return page.js("return Tova.usable(arguments[0])", name)
 
 
 def act(page, w, touch=False):

@@ -26,9 +26,11 @@ window.TovaPointer = (() => {
     // The window's pixel under the pointer, whole at any scale of the page, as a desktop that
     // scales a program's window gives it whole pixels of its own.
     const at = e => {
-      where = where || frame.getBoundingClientRect();
-      return [Math.floor((e.clientX - where.left) * frame.offsetWidth / where.width),
-              Math.floor((e.clientY - where.top) * frame.offsetHeight / where.height)];
+      if (!where) {
+        const r = frame.getBoundingClientRect();
+        where = {left: r.left, top: r.top, x: frame.offsetWidth / r.width, y: frame.offsetHeight / r.height};
+      }
+      return [Math.floor((e.clientX - where.left) * where.x), Math.floor((e.clientY - where.top) * where.y)];
     };
 
     let last = null;  // the last press that may begin a double press: {time, x, y, type, button}

@@ -269,12 +269,11 @@ window.Tova = (() => {
   function input(kind, control, x = 0, y = 0, held = false) {
     if (state.ended || !M) return;
     const code = layout.inputKinds.indexOf(kind);
-    if (kind === 'move' && !state.busy && !queue.length) {
-      // A move never waits for anything, so it runs at once and is painted at once.
+    if ((kind === 'move' || kind === 'up') && !state.busy && !queue.length) {
+      // A move or a release never waits for anything, so it runs at once and is painted at once.
       names[control] = names[control] || newString(control);
       M._tova_input(code, names[control], x, y, held ? 1 : 0);
-      paint('P');
-      paint('D');
+      paintAll();
       return;
     }
     const last = queue[queue.length - 1];
@@ -316,11 +315,12 @@ window.Tova = (() => {
     try {
       await M.ccall(name, 'number', types, args, {async: true});
     } finally {
-      paint('P');
-      paint('D');
+      paintAll();
       flushClipboard();
     }
   }
+
+  const paintAll = () => { paint('P'); paint('D'); };
 
   // Puts on the page's canvas what changed on the program's surface, a band of rows at a time.
   function paint(name) {
@@ -642,7 +642,7 @@ window.Tova = (() => {
   }
 
   return {
-    state, boot, input, paint, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
+    state, boot, input, paint, usable, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
     openDialog, store, newString, clearClipboard, putClipboard, clipboardPicture, openHelp, end,
     get module() { return M; },
     get layout() { return layout; },
