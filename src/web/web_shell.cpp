@@ -23,26 +23,16 @@ EM_JS(void, JsSetValue, (const char* name, int value), { Tova.setValue(UTF8ToStr
 EM_JS(void, JsBeep, (), { Tova.beep(); });
 EM_JS(void, JsPaint, (const char* name), { Tova.paint(UTF8ToString(name)); });
 EM_ASYNC_JS(int, JsMessageBox, (const char* text, const char* title, int okCancel, int question), {
-  try {
-    return await Tova.messageBox(UTF8ToString(text), UTF8ToString(title), okCancel !== 0, question !== 0);
-  } catch (e) {
-    return 0;
-  }
+  return Tova.safely(() => Tova.messageBox(UTF8ToString(text), UTF8ToString(title), okCancel !== 0,
+                                          question !== 0), 0);
 });
 // A string the page made with _malloc, or 0 for none.
 EM_ASYNC_JS(char*, JsPrompt, (const char* prompt, const char* title, const char* preset), {
-  try {
-    return Tova.newString(await Tova.prompt(UTF8ToString(prompt), UTF8ToString(title), UTF8ToString(preset)));
-  } catch (e) {
-    return 0;
-  }
+  return Tova.safely(async () => Tova.newString(await Tova.prompt(UTF8ToString(prompt), UTF8ToString(title),
+                                                                  UTF8ToString(preset))), 0);
 });
 EM_ASYNC_JS(char*, JsOpenDialog, (const char* field), {
-  try {
-    return Tova.newString(await Tova.openDialog(UTF8ToString(field)));
-  } catch (e) {
-    return 0;
-  }
+  return Tova.safely(async () => Tova.newString(await Tova.openDialog(UTF8ToString(field))), 0);
 });
 EM_JS(void, JsClearClipboard, (), { Tova.clearClipboard(); });
 // Pixels in the page's byte order.
@@ -51,20 +41,11 @@ EM_JS(void, JsPutClipboard, (const uint32_t* pixels, int width, int height), {
 });
 // The clipboard's picture in a buffer the page made with _malloc: width, height, then pixels in
 // the page's byte order.
-EM_ASYNC_JS(uint32_t*, JsClipboardPicture, (), {
-  try {
-    return await Tova.clipboardPicture();
-  } catch (e) {
-    return 0;
-  }
-});
+EM_ASYNC_JS(uint32_t*, JsClipboardPicture, (), { return Tova.safely(() => Tova.clipboardPicture(), 0); });
 // 1 once the browser has stored the drawing, 0 when it refuses.
 EM_ASYNC_JS(int, JsStore, (const char* path, const char* bytes, int size), {
-  try {
-    return await Tova.store(UTF8ToString(path), HEAPU8.slice(bytes, bytes + size)) ? 1 : 0;
-  } catch (e) {
-    return 0;
-  }
+  const copy = HEAPU8.slice(bytes, bytes + size);  // before the program's memory can move
+  return Tova.safely(async () => (await Tova.store(UTF8ToString(path), copy)) ? 1 : 0, 0);
 });
 EM_JS(void, JsOpenHelp, (const char* path), { Tova.openHelp(UTF8ToString(path)); });
 EM_JS(void, JsEnd, (), { Tova.end(); });

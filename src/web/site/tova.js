@@ -506,6 +506,16 @@ window.Tova = (() => {
     return stored ? stage(stored) : chosen;
   }
 
+  // What a call the program waits for answers; `otherwise` when the page fails, so that the
+  // program always goes on.
+  async function safely(work, otherwise) {
+    try {
+      return await work();
+    } catch (e) {
+      return otherwise;
+    }
+  }
+
   function newString(text) {
     if (text === null || text === undefined) return 0;
     const size = M.lengthBytesUTF8(text) + 1;
@@ -642,7 +652,7 @@ window.Tova = (() => {
   }
 
   return {
-    state, boot, input, paint, usable, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
+    state, boot, input, paint, usable, safely, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
     openDialog, store, newString, clearClipboard, putClipboard, clipboardPicture, openHelp, end,
     get module() { return M; },
     get layout() { return layout; },
