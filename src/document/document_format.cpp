@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 namespace tova {
 namespace {
@@ -35,7 +36,7 @@ void AppendBlock(std::string& out, const std::array<Row, N>& rows, int16_t last)
   for (int16_t i = 0; i <= last; ++i) AppendRecord(out, Fields(rows[static_cast<std::size_t>(i)]));
 }
 
-// Reads the values of a document one after another.
+// Reads the values of a document one after another; after a refusal, `Why` says what stopped it.
 class ValueReader {
  public:
   explicit ValueReader(std::string_view text) : text_(text) {}
@@ -44,6 +45,7 @@ class ValueReader {
   // 32 bits come back as the nearest of +-2^31-1, which is out of every range the format allows.
   std::optional<int32_t> Next() {
     while (At(' ') || At('\t')) ++pos_;
+    if (pos_ == text_.size()) return Refuse("it ends on line " + std::to_string(line_) + " before its last value");
     const bool negative = At('-');
     if (negative) ++pos_;
     int64_t magnitude = 0;
@@ -53,42 +55,61 @@ class ValueReader {
                                     std::numeric_limits<int32_t>::max());
       ++pos_;
     }
-    if (pos_ == firstDigit) return std::nullopt;
+    if (pos_ == firstDigit) return Refuse("line " + std::to_string(line_) + " holds something that is not a number");
     while (At(' ') || At('\t')) ++pos_;
     // A value ends at a comma, a line end or the end of the text.
+    const int line = line_;
     if (At(',')) {
       ++pos_;
     } else if (At('\r')) {
       ++pos_;
       if (At('\n')) ++pos_;
+      ++line_;
     } else if (At('\n')) {
       ++pos_;
+      ++line_;
     } else if (pos_ < text_.size()) {
-      return std::nullopt;
+      return Refuse("line " + std::to_string(line_) + " holds something that is not a number");
     }
+    value_line_ = line;
     return static_cast<int32_t>(negative ? -magnitude : magnitude);
   }
 
   // The next value as a 16-bit field.
   bool NextField(int16_t& field) {
     const std::optional<int32_t> v = Next();
-    if (!v || *v < std::numeric_limits<int16_t>::min() || *v > std::numeric_limits<int16_t>::max()) {
+    if (!v) return false;
+    if (*v < std::numeric_limits<int16_t>::min() || *v > std::numeric_limits<int16_t>::max()) {
+      Refuse("line " + std::to_string(value_line_) + " holds " + std::to_string(*v) +
+             ", outside -32768 to 32767");
       return false;
     }
     field = static_cast<int16_t>(*v);
     return true;
   }
 
+  std::nullopt_t Refuse(std::string why) {
+    if (why_.empty()) why_ = std::move(why);
+    return std::nullopt;
+  }
+  const std::string& Why() const { return why_; }
+
  private:
   bool At(char c) const { return pos_ < text_.size() && text_[pos_] == c; }
 
   std::string_view text_;
   std::size_t pos_ = 0;
+  int line_ = 1, value_line_ = 1;
+  std::string why_;
 };
 
 template <typename Row, std::size_t N>
-bool ReadBlock(ValueReader& reader, std::array<Row, N>& rows, int32_t last) {
-  if (last >= static_cast<int32_t>(N)) return false;
+bool ReadBlock(ValueReader& reader, std::array<Row, N>& rows, int32_t last, const char* table) {
+  if (last >= static_cast<int32_t>(N)) {
+    reader.Refuse(std::string("its header names ") + table + " row " + std::to_string(last) +
+                  ", beyond the table's last row " + std::to_string(N - 1));
+    return false;
+  }
   for (int32_t i = 0; i <= last; ++i) {
     const bool whole = std::apply([&](auto&... field) { return (reader.NextField(field) && ...); },
                                   Fields(rows[static_cast<std::size_t>(i)]));
@@ -97,13 +118,18 @@ bool ReadBlock(ValueReader& reader, std::array<Row, N>& rows, int32_t last) {
   return true;
 }
 
+// A used row after a never-used one is damage; never-used rows are read as zeros.
 template <typename Row, std::size_t N>
-bool UsedRowsFormAPrefix(std::array<Row, N>& rows) {
+bool UsedRowsFormAPrefix(ValueReader& reader, std::array<Row, N>& rows, const char* table) {
   const auto firstUnused =
       std::find_if(rows.begin(), rows.end(), [](const Row& r) { return r.state == kRowUnused; });
   if (firstUnused == rows.end()) return true;
   for (auto row = firstUnused + 1; row != rows.end(); ++row) {
-    if (row->state != kRowUnused) return false;
+    if (row->state != kRowUnused) {
+      reader.Refuse(std::string(table) + " row " + std::to_string(row - rows.begin()) +
+                    " is used after the never-used row " + std::to_string(firstUnused - rows.begin()));
+      return false;
+    }
     *row = Row{};
   }
   return true;
@@ -115,20 +141,26 @@ bool IsCircleRefInRange(int16_t ref) {
   return ref >= kCircleRefBase && ref < kCircleRefBase + kCircleRows;
 }
 
-bool ReferencesStayInTheirTables(const Tables& t) {
-  for (const UnitRecord& u : t.unitTable) {
+bool ReferencesStayInTheirTables(ValueReader& reader, const Tables& t) {
+  const auto refuse = [&](const char* table, std::size_t row) {
+    reader.Refuse(std::string("live ") + table + " row " + std::to_string(row) + " refers outside its tables");
+    return false;
+  };
+  for (std::size_t i = 0; i < t.unitTable.size(); ++i) {
+    const UnitRecord& u = t.unitTable[i];
     if (u.state != kRowLive) continue;
     if (!(IsLineRef(u.part0) || IsCircleRefInRange(u.part0)) || !IsLineRef(u.part1) ||
         !IsLineRef(u.part2)) {
-      return false;
+      return refuse("unit", i);
     }
   }
-  for (const RelationRecord& r : t.relationTable) {
+  for (std::size_t i = 0; i < t.relationTable.size(); ++i) {
+    const RelationRecord& r = t.relationTable[i];
     if (r.state != kRowLive) continue;
     for (int16_t line : {r.line0, r.line1, r.line2, r.line3, r.fromLine, r.toLine}) {
-      if (!InRange(line, kLineRows)) return false;
+      if (!InRange(line, kLineRows)) return refuse("relation", i);
     }
-    if (!InRange(r.fromCircle, kCircleRows) || !InRange(r.toCircle, kCircleRows)) return false;
+    if (!InRange(r.fromCircle, kCircleRows) || !InRange(r.toCircle, kCircleRows)) return refuse("relation", i);
   }
   return true;
 }
@@ -150,29 +182,31 @@ std::string FormatDocument(const Tables& tables) {
   return out;
 }
 
-std::optional<Tables> ParseDocument(std::string_view text) {
+DocumentReading ReadDocument(std::string_view text) {
   ValueReader reader(text);
+  if (text.empty()) return {std::nullopt, "it is empty"};
   // The first three header values may be any integer (a negative one reads no rows); the fourth
   // must be a 16-bit value.
   const std::optional<int32_t> lastLine = reader.Next();
-  const std::optional<int32_t> lastCircle = reader.Next();
-  const std::optional<int32_t> lastUnit = reader.Next();
+  const std::optional<int32_t> lastCircle = lastLine ? reader.Next() : std::nullopt;
+  const std::optional<int32_t> lastUnit = lastCircle ? reader.Next() : std::nullopt;
   int16_t lastRelation = 0;
-  if (!lastLine || !lastCircle || !lastUnit || !reader.NextField(lastRelation)) return std::nullopt;
+  if (!lastUnit || !reader.NextField(lastRelation)) return {std::nullopt, reader.Why()};
 
   Tables tables;
-  if (!ReadBlock(reader, tables.lineTable, *lastLine) ||
-      !ReadBlock(reader, tables.circleTable, *lastCircle) ||
-      !ReadBlock(reader, tables.unitTable, *lastUnit) ||
-      !ReadBlock(reader, tables.relationTable, lastRelation)) {
-    return std::nullopt;
-  }
-  if (!UsedRowsFormAPrefix(tables.lineTable) || !UsedRowsFormAPrefix(tables.circleTable) ||
-      !UsedRowsFormAPrefix(tables.unitTable) || !UsedRowsFormAPrefix(tables.relationTable) ||
-      !ReferencesStayInTheirTables(tables)) {
-    return std::nullopt;
-  }
-  return tables;
+  const bool whole = ReadBlock(reader, tables.lineTable, *lastLine, "line") &&
+                     ReadBlock(reader, tables.circleTable, *lastCircle, "circle") &&
+                     ReadBlock(reader, tables.unitTable, *lastUnit, "unit") &&
+                     ReadBlock(reader, tables.relationTable, lastRelation, "relation") &&
+                     UsedRowsFormAPrefix(reader, tables.lineTable, "line") &&
+                     UsedRowsFormAPrefix(reader, tables.circleTable, "circle") &&
+                     UsedRowsFormAPrefix(reader, tables.unitTable, "unit") &&
+                     UsedRowsFormAPrefix(reader, tables.relationTable, "relation") &&
+                     ReferencesStayInTheirTables(reader, tables);
+  if (!whole) return {std::nullopt, reader.Why()};
+  return {tables, {}};
 }
+
+std::optional<Tables> ParseDocument(std::string_view text) { return ReadDocument(text).tables; }
 
 }  // namespace tova

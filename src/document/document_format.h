@@ -25,4 +25,12 @@ namespace tova {
 // first one carry nothing and are read as zeros, so that what is read writes back the same.
 [[nodiscard]] std::optional<Tables> ParseDocument(std::string_view text);
 
+// ParseDocument's answer with its reason when the text is not a whole document: the line and
+// what is wrong there, the table and row of a damaged row, or "it is empty".
+struct DocumentReading {
+  std::optional<Tables> tables;
+  std::string reason;  // empty when read
+};
+[[nodiscard]] DocumentReading ReadDocument(std::string_view text);
+
 }  // namespace tova

@@ -5,8 +5,8 @@
 #include <numbers>
 
 #include "document/tables.h"
-#include "export/canvas_figures.h"
-#include "export/number_text.h"
+#include "figures/canvas_figures.h"
+#include "figures/number_text.h"
 #include "program/line_kinds.h"
 
 namespace tova {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "document/tables.h"
-#include "export/canvas_figures.h"
+#include "figures/canvas_figures.h"
 #include "program/line_kinds.h"
 #include "program/window_layout.h"
 

@@ -1,4 +1,4 @@
-#include "export/number_text.h"
+#include "figures/number_text.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "export/canvas_figures.h"
+#include "figures/canvas_figures.h"
 
 #include "document/tables.h"
 #include "program/panes.h"
