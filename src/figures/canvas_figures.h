@@ -8,6 +8,8 @@
 namespace tova {
 
 struct Tables;
+struct LineRecord;
+struct CircleRecord;
 
 enum class FigureKind : uint8_t { Line, Circle, Arc };
 
@@ -19,6 +21,11 @@ struct CanvasFigure {
   int16_t cx = 0, cy = 0, radius = 0;      // a circle or arc
   int startDeg = 0, endDeg = 0;  // an arc runs counter-clockwise from start to end, both 0..359
 };
+
+// One row as the canvas shows it: a line in the view of its first end; a circle, or an arc with
+// its angles taken to 0..359, in the view of its centre.
+[[nodiscard]] CanvasFigure LineFigure(const LineRecord& m);
+[[nodiscard]] CanvasFigure CircleFigure(const CircleRecord& k);
 
 // Lines first, then circles and arcs, in table order, as the canvas paints them. A circle of
 // radius 0 or less shows nothing and is left out.

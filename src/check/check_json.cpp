@@ -1,0 +1,62 @@
+#include "check/check_json.h"
+
+#include "figures/json_text.h"
+
+namespace tova {
+namespace {
+
+std::string Numbers(std::initializer_list<int> values) {
+  std::string out = "[";
+  for (const int v : values) out += (out.size() > 1 ? "," : "") + std::to_string(v);
+  return out + "]";
+}
+
+std::string Coordinates(const CanvasFigure& f) {
+  switch (f.kind) {
+    case FigureKind::Line: return "\"line\":" + Numbers({f.x1, f.y1, f.x2, f.y2});
+    case FigureKind::Circle: return "\"circle\":" + Numbers({f.cx, f.cy, f.radius});
+    case FigureKind::Arc: return "\"arc\":" + Numbers({f.cx, f.cy, f.radius, f.startDeg, f.endDeg});
+  }
+  return {};
+}
+
+std::string View(const CanvasFigure& f, const std::string& kinds) {
+  return "{\"view\":" + JsonQuoted(ViewName(f.pane)) + "," + Coordinates(f) + "," + kinds + "}";
+}
+
+std::string Head(const Element& e) {
+  return "{\"kind\":" + JsonQuoted(ElementKindName(e.kind)) + ",\"row\":" + std::to_string(e.row);
+}
+
+std::string ElementJson(const Element& e) {
+  std::string views;
+  for (const CanvasFigure& f : e.Figures()) {
+    views += (views.empty() ? "" : ",") + View(f, "\"lineKind\":" + JsonQuoted(LineKindName(f.lineKind)));
+  }
+  return Head(e) + ",\"views\":[" + views + "]}";
+}
+
+std::string WrongKindJson(const WrongKind& w) {
+  std::string views;
+  for (const KindDifference& d : w.views) {
+    views += (views.empty() ? "" : ",") + View(w.drawing.figures[d.figure], "\"key\":" + JsonQuoted(LineKindName(d.key)) +
+                                                                          ",\"drawing\":" + JsonQuoted(LineKindName(d.drawing)));
+  }
+  return Head(w.key) + ",\"drawingRow\":" + std::to_string(w.drawing.row) + ",\"views\":[" + views + "]}";
+}
+
+template <typename T, typename F>
+std::string List(const std::vector<T>& items, F json) {
+  std::string out = "[";
+  for (const T& item : items) out += (out.size() > 1 ? "," : "") + json(item);
+  return out + "]";
+}
+
+}  // namespace
+
+std::string CheckResultMembers(const CheckResult& r) {
+  return "\"score\":" + std::to_string(r.score) + ",\"missing\":" + List(r.missing, ElementJson) +
+         ",\"extra\":" + List(r.extra, ElementJson) + ",\"wrongKind\":" + List(r.wrongKind, WrongKindJson);
+}
+
+}  // namespace tova

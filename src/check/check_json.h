@@ -1,0 +1,17 @@
+// A check's result as JSON, for reports and for the page.
+#pragma once
+
+#include <string>
+
+#include "check/comparison.h"
+
+namespace tova {
+
+// The members "score", "missing", "extra" and "wrongKind", without braces, so that a caller can
+// add its own. Each list holds an object per element: its kind, its row, and its views, each
+// with the view's name and the figure's coordinates ("line": [x1, y1, x2, y2], "circle":
+// [cx, cy, radius], "arc": [cx, cy, radius, startDeg, endDeg]) and line kind. A wrong-kind entry
+// gives the drawing's row as well, and only the views whose kind differs, with both kinds.
+[[nodiscard]] std::string CheckResultMembers(const CheckResult& result);
+
+}  // namespace tova

@@ -1,0 +1,48 @@
+// A drawing compared with the key of its exercise, as models: which of the key's units and
+// relations it lacks, which it has beyond them, and which it draws with another line kind.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "check/elements.h"
+
+namespace tova {
+
+struct CheckOptions {
+  double tolerance = 2;   // canvas pixels between points that count as the same
+  bool anywhere = false;  // the object may stand anywhere on the canvas
+};
+
+// A view in which a matched element's figure has another line kind than the key's.
+struct KindDifference {
+  uint8_t figure = 0;  // in the drawing's element
+  int16_t pane = -1;
+  int16_t key = 0, drawing = 0;
+};
+struct WrongKind {
+  Element key, drawing;
+  std::vector<KindDifference> views;
+};
+
+struct CheckResult {
+  int score = 100;  // 0 to 100; 100 exactly when nothing is missing, extra or of the wrong kind
+  int keyElements = 0;
+  std::vector<Element> missing;      // the key's, where the key has them
+  std::vector<Element> extra;        // the drawing's, where the drawing has them
+  std::vector<WrongKind> wrongKind;  // each element where the key and the drawing have it
+  Shift shift;  // the move that takes the drawing onto the key (none unless anywhere)
+
+  bool Matches() const { return missing.empty() && extra.empty() && wrongKind.empty(); }
+};
+
+// Each key element is matched with at most one of the drawing's, and as many as can be are.
+// Relations are not judged by line kind: the program gives their lines none of the user's.
+[[nodiscard]] CheckResult CheckDrawing(const std::vector<Element>& key, const std::vector<Element>& drawing,
+                                       const CheckOptions& options);
+[[nodiscard]] CheckResult CheckDrawing(const Tables& key, const Tables& drawing, const CheckOptions& options);
+
+// The counts in words: "2 missing, 1 extra, 1 wrong line kind".
+[[nodiscard]] std::string DifferencesInWords(const CheckResult& result);
+
+}  // namespace tova

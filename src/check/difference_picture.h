@@ -1,0 +1,26 @@
+// The differences that a check found, as pictures of the canvas in SVG: missing elements red,
+// extra ones blue, wrong line kinds orange.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "check/comparison.h"
+
+namespace tova {
+
+inline constexpr const char* kMissingColour = "#e00000";
+inline constexpr const char* kExtraColour = "#0050ff";
+inline constexpr const char* kWrongKindColour = "#f08000";
+
+// The three views as a report shows them: the dividers, the key's figures in light grey, the
+// drawing's (moved onto the key, when the check moved it) in dark grey over them, and the
+// differences in their colours, each with a tooltip saying what it is.
+[[nodiscard]] std::string CheckPicture(const std::vector<Element>& key, const std::vector<Element>& drawing,
+                                       const CheckResult& result);
+
+// Only the differences, on a clear ground, where the drawing has them (a missing element where
+// it belongs to the drawing as placed), to lay over the canvas.
+[[nodiscard]] std::string DifferencesOverCanvas(const CheckResult& result);
+
+}  // namespace tova
