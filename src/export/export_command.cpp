@@ -10,13 +10,12 @@
 #include <ostream>
 #include <variant>
 
-#include "document/document_file.h"
-#include "document/document_format.h"
 #include "export/atomic_file.h"
 #include "export/dxf_export.h"
 #include "export/obj_export.h"
 #include "export/pdf_sheet.h"
 #include "export/png_image.h"
+#include "export/read_drawing.h"
 #include "export/svg_export.h"
 #include "export/view_picture.h"
 #include "program/window_layout.h"
@@ -198,19 +197,6 @@ std::optional<Format> FormatOf(const std::string& path) {
   return std::nullopt;
 }
 
-// The drawing's tables, read as the program reads a document, or what is wrong with the file.
-std::variant<Tables, Failure> ReadDrawing(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
-  if (!std::filesystem::exists(status)) return Failure{path + ": no such file"};
-  if (!std::filesystem::is_regular_file(status)) return Failure{path + ": not a regular file"};
-  const std::optional<std::string> text = ReadFilePrefix(path, kMaxDocumentBytes);
-  if (!text) return Failure{path + ": cannot be read"};
-  std::optional<Tables> tables = ParseDocument(*text);
-  if (!tables) return Failure{path + ": not a Tova drawing, or a damaged one"};
-  return *tables;
-}
-
 // The title block's fields: what the options gave, the title defaulting to the drawing's name
 // and the date to today.
 SheetFields SheetOf(const Request& request) {
@@ -253,9 +239,9 @@ int RunExport(const std::vector<std::string>& arguments, std::ostream& out, std:
   if (*format != Format::Pdf && !request.sheetOptionsGiven.empty()) {
     return fail(request.output + ": " + request.sheetOptionsGiven.front() + " applies only to a .pdf sheet");
   }
-  std::variant<Tables, Failure> read = ReadDrawing(request.drawing);
-  if (const Failure* failure = std::get_if<Failure>(&read)) return fail(failure->message);
-  const Tables& tables = std::get<Tables>(read);
+  const DrawingFile read = ReadDrawing(request.drawing);
+  if (!read.tables) return fail(read.failure);
+  const Tables& tables = *read.tables;
   if (SameFile(request.drawing, request.output)) {
     return fail(request.output + ": is the drawing itself; choose another output name");
   }
