@@ -27,26 +27,30 @@ std::size_t Utf8Length(std::string_view s, std::size_t i) {
 
 }  // namespace
 
+std::string ValidUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = static_cast<unsigned char>(text[i]) < 0x80 ? 1 : Utf8Length(text, i);
+    out += n == 0 ? std::string_view("\xEF\xBF\xBD") : text.substr(i, n);
+    i += n == 0 ? 1 : n;
+  }
+  return out;
+}
+
 std::string JsonQuoted(std::string_view text) {
   std::string out = "\"";
-  for (std::size_t i = 0; i < text.size();) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
+  for (const char c : ValidUtf8(text)) {
     if (c == '"' || c == '\\') {
       out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
       char escaped[8];
       std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
       out += escaped;
-    } else if (c >= 0x80) {
-      const std::size_t n = Utf8Length(text, i);
-      out += n == 0 ? std::string_view("\xEF\xBF\xBD") : text.substr(i, n);
-      i += n == 0 ? 1 : n;
-      continue;
     } else {
-      out += static_cast<char>(c);
+      out += c;
     }
-    ++i;
   }
   return out + "\"";
 }

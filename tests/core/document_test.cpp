@@ -55,6 +55,17 @@ TEST(Document, WrittenExactlyAndReadStrictly) {
     for (int at : {3, 4, 29}) refused.push_back(Edit(empty, at, bad));
   }
   for (const std::string& text : refused) EXPECT_FALSE(ParseDocument(text)) << text.substr(0, 80);
+  // What the reader says of a refused text, naming the line, or the table and row.
+  for (const auto& [text, reason] : std::vector<std::pair<std::string, std::string>>{
+           {"", "it is empty"},
+           {one.substr(0, 20), "it ends on line 2 before its last value"},
+           {Edit(empty, 5, "1x"), "line 2 holds something that is not a number"},
+           {Edit(empty, 5, "-32769"), "line 2 holds -32769, outside -32768 to 32767"},
+           {Zeros(0, 0, 0, 21), "its header names relation row 21, beyond the table's last row 20"},
+           {Edit(Zeros(2, 0, 0, 0), 16, "1,1,2,2,0,1"), "line row 2 is used after the never-used row 0"},
+           {relation("0,1,2,3,0,21,0,0,1"), "live relation row 0 refers outside its tables"}}) {
+    EXPECT_EQ(ReadDocument(text).reason, reason);
+  }
 
   // Documents and what they read as, written back ("=": as they are).
   const auto divided = [&](const char* by) { return std::regex_replace(one, std::regex("\r\n"), by); };

@@ -1,0 +1,130 @@
+#include "export/check_command.h"
+
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+
+#include "export/atomic_file.h"
+#include "export/check_report.h"
+#include "export/read_drawing.h"
+
+namespace tova {
+namespace {
+
+inline constexpr int kMatch = 0, kDiffers = 1, kTrouble = 2;
+
+struct Request {
+  CheckOptions options;
+  std::string key;
+  std::vector<std::string> drawings;
+  std::string csv, html;
+  bool json = false, help = false;
+};
+
+// The request, or the message that says what is wrong with the command line.
+std::optional<std::string> Parse(const std::vector<std::string>& arguments, Request& r) {
+  std::vector<std::string> files;
+  bool optionsEnd = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& a = arguments[i];
+    if (optionsEnd || a.empty() || a[0] != '-' || a == "-") {
+      files.push_back(a);
+      continue;
+    }
+    const auto value = [&]() -> const std::string* { return i + 1 < arguments.size() ? &arguments[++i] : nullptr; };
+    if (a == "--") {
+      optionsEnd = true;
+    } else if (a == "--help" || a == "-h") {
+      r.help = true;
+    } else if (a == "--anywhere") {
+      r.options.anywhere = true;
+    } else if (a == "--json") {
+      r.json = true;
+    } else if (a == "--tolerance") {
+      const std::string* v = value();
+      double px = -1;
+      if (v) {
+        const auto [end, error] = std::from_chars(v->data(), v->data() + v->size(), px);
+        if (error != std::errc() || end != v->data() + v->size()) px = -1;
+      }
+      if (!(px >= 0 && px <= 1000)) return "--tolerance wants a number of pixels from 0 to 1000" + (v ? ", not '" + *v + "'" : std::string());
+      r.options.tolerance = px;
+    } else if (a == "--csv" || a == "--html") {
+      const std::string* v = value();
+      if (!v || v->empty()) return a + " wants a file name";
+      (a == "--csv" ? r.csv : r.html) = *v;
+    } else {
+      return "unknown option " + a + " (tova-check --help lists them)";
+    }
+  }
+  if (r.help) return std::nullopt;
+  if (files.size() < 2) return "give the key and at least one drawing (tova-check --help)";
+  r.key = files.front();
+  r.drawings.assign(files.begin() + 1, files.end());
+  return std::nullopt;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error);
+}
+
+}  // namespace
+
+int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  const auto trouble = [&err](const std::string& message) {
+    err << "tova-check: " << message << '\n';
+    return kTrouble;
+  };
+  Request request;
+  if (const std::optional<std::string> wrong = Parse(arguments, request)) return trouble(*wrong);
+  if (request.help) {
+    out << kCheckUsage;
+    return kMatch;
+  }
+  // A report never takes the place of a drawing it reports on.
+  for (const std::string* report : {&request.csv, &request.html}) {
+    if (report->empty()) continue;
+    if (SameFile(*report, request.key)) return trouble(*report + ": is the key itself; choose another name");
+    for (const std::string& d : request.drawings) {
+      if (SameFile(*report, d)) return trouble(*report + ": is one of the drawings; choose another name");
+    }
+  }
+  const DrawingFile key = ReadDrawing(request.key);
+  if (!key.tables) return trouble("the key " + key.failure);
+
+  CheckRun run{request.key, DrawingElements(*key.tables), request.options, {}};
+  int status = kMatch;
+  for (const std::string& file : request.drawings) {
+    CheckedDrawing checked{file, std::nullopt, {}, {}};
+    DrawingFile drawing = ReadDrawing(file);
+    if (drawing.tables) {
+      checked.elements = DrawingElements(*drawing.tables);
+      checked.result = CheckDrawing(run.keyElements, checked.elements, request.options);
+      if (!checked.result->Matches() && status == kMatch) status = kDiffers;
+    } else {
+      checked.error = drawing.failure;
+      err << "tova-check: " << drawing.failure << '\n';
+      status = kTrouble;
+    }
+    if (!request.json) out << CheckLine(checked) << '\n';
+    run.drawings.push_back(std::move(checked));
+  }
+  if (request.json) {
+    out << FormatCheckJson(run);
+  } else {
+    out << CheckSummary(run) << '\n';
+  }
+  const std::pair<const std::string*, std::string (*)(const CheckRun&)> reports[] = {
+      {&request.csv, FormatCheckCsv}, {&request.html, FormatCheckHtml}};
+  for (const auto& [path, format] : reports) {
+    if (path->empty()) continue;
+    const std::string problem = WriteFileAtomically(*path, format(run));
+    if (!problem.empty()) status = trouble(*path + ": cannot be written (" + problem + ")");
+  }
+  return status;
+}
+
+}  // namespace tova

@@ -1,0 +1,193 @@
+#include "export/check_report.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "check/check_json.h"
+#include "check/difference_picture.h"
+#include "figures/json_text.h"
+#include "figures/number_text.h"
+
+namespace tova {
+namespace {
+
+std::string Counts(const CheckResult& r) { return DifferencesInWords(r); }
+
+std::string Html(std::string_view text) {
+  std::string out;
+  for (const char c : ValidUtf8(text)) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string CsvField(const std::string& text) {
+  const std::string valid = ValidUtf8(text);
+  if (valid.find_first_of(",\"\r\n") == std::string::npos) return valid;
+  std::string out = "\"";
+  for (const char c : valid) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
+std::string Point(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+
+std::string FigureInWords(const CanvasFigure& f) {
+  const std::string view = ViewName(f.pane);
+  switch (f.kind) {
+    case FigureKind::Line: return view + " " + Point(f.x1, f.y1) + "–" + Point(f.x2, f.y2);
+    case FigureKind::Circle: return view + " circle at " + Point(f.cx, f.cy) + ", radius " + std::to_string(f.radius);
+    case FigureKind::Arc:
+      return view + " arc at " + Point(f.cx, f.cy) + ", radius " + std::to_string(f.radius) + ", " +
+             std::to_string(f.startDeg) + "° to " + std::to_string(f.endDeg) + "°";
+  }
+  return view;
+}
+
+std::string ElementInWords(const Element& e) {
+  std::string text = std::string(ElementKindName(e.kind)) + " (row " + std::to_string(e.row) + "): ";
+  for (std::size_t i = 0; i < e.count; ++i) text += (i ? "; " : "") + FigureInWords(e.figures[i]);
+  return text;
+}
+
+std::string WrongKindInWords(const WrongKind& w) {
+  std::string text = std::string(ElementKindName(w.key.kind)) + " (row " + std::to_string(w.drawing.row) + "): ";
+  for (std::size_t i = 0; i < w.views.size(); ++i) {
+    const KindDifference& d = w.views[i];
+    text += (i ? "; " : "") + FigureInWords(w.drawing.figures[d.figure]) + " drawn " + LineKindName(d.drawing) +
+            ", the key has " + LineKindName(d.key);
+  }
+  return text;
+}
+
+std::string Name(const CheckedDrawing& d) { return std::filesystem::path(d.file).filename().string(); }
+
+template <typename T, typename F>
+std::string HtmlList(const char* heading, const char* colour, const std::vector<T>& items, F words) {
+  if (items.empty()) return {};
+  std::string html = std::string("<h3><span class=\"swatch\" style=\"background:") + colour + "\"></span>" + heading +
+                     "</h3>\n<ul>\n";
+  for (const T& item : items) html += "<li>" + Html(words(item)) + "</li>\n";
+  return html + "</ul>\n";
+}
+
+constexpr const char* kStyle = R"(
+body { font-family: "Noto Sans", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Microsoft YaHei", "PingFang SC", sans-serif;
+       margin: 2em auto; max-width: 60em; padding: 0 1em; color: #202020; }
+table { border-collapse: collapse; }
+th, td { border: 1px solid #c0c0c0; padding: 0.25em 0.75em; text-align: left; }
+td.number { text-align: right; font-variant-numeric: tabular-nums; }
+section { border-top: 1px solid #c0c0c0; margin-top: 2em; }
+svg { max-width: 100%; height: auto; border: 1px solid #c0c0c0; }
+.swatch { display: inline-block; width: 0.8em; height: 0.8em; margin-right: 0.4em; }
+.error { color: #a00000; }
+)";
+
+}  // namespace
+
+std::string CheckLine(const CheckedDrawing& d) {
+  if (!d.result) return d.file + ": not read";
+  return d.file + ": " + std::to_string(d.result->score) + " (" + Counts(*d.result) + ")";
+}
+
+std::string CheckSummary(const CheckRun& run) {
+  std::size_t matching = 0, differing = 0, unread = 0;
+  for (const CheckedDrawing& d : run.drawings) {
+    if (!d.result) ++unread;
+    else if (d.result->Matches()) ++matching;
+    else ++differing;
+  }
+  const std::size_t n = run.drawings.size();
+  return std::to_string(n) + (n == 1 ? " drawing: " : " drawings: ") + std::to_string(matching) +
+         (matching == 1 ? " matches" : " match") + " the key, " + std::to_string(differing) +
+         (differing == 1 ? " differs" : " differ") + ", " + std::to_string(unread) + " could not be read";
+}
+
+std::string FormatCheckJson(const CheckRun& run) {
+  std::string json = "{\"key\":" + JsonQuoted(run.key) + ",\"tolerance\":" + NumberText(run.options.tolerance) +
+                     ",\"anywhere\":" + (run.options.anywhere ? "true" : "false") + ",\"drawings\":[";
+  for (std::size_t i = 0; i < run.drawings.size(); ++i) {
+    const CheckedDrawing& d = run.drawings[i];
+    json += std::string(i ? ",\n" : "\n") + "{\"file\":" + JsonQuoted(d.file) + ",";
+    if (!d.result) {
+      json += "\"error\":" + JsonQuoted(d.error) + "}";
+      continue;
+    }
+    json += CheckResultMembers(*d.result);
+    if (run.options.anywhere) {
+      const Shift& s = d.result->shift;
+      json += ",\"moved\":[" + std::to_string(s.a) + "," + std::to_string(s.b) + "," + std::to_string(s.c) + "]";
+    }
+    json += "}";
+  }
+  return json + "\n]}\n";
+}
+
+std::string FormatCheckCsv(const CheckRun& run) {
+  std::string csv = "\xEF\xBB\xBF" "file,score,missing,extra,wrong line kind,error\r\n";
+  for (const CheckedDrawing& d : run.drawings) {
+    csv += CsvField(d.file) + ",";
+    if (d.result) {
+      const CheckResult& r = *d.result;
+      csv += std::to_string(r.score) + "," + std::to_string(r.missing.size()) + "," + std::to_string(r.extra.size()) +
+             "," + std::to_string(r.wrongKind.size()) + ",\r\n";
+    } else {
+      csv += ",,,," + CsvField(d.error) + "\r\n";
+    }
+  }
+  return csv;
+}
+
+std::string FormatCheckHtml(const CheckRun& run) {
+  std::vector<const CheckedDrawing*> byName;
+  for (const CheckedDrawing& d : run.drawings) byName.push_back(&d);
+  std::stable_sort(byName.begin(), byName.end(),
+                   [](const CheckedDrawing* a, const CheckedDrawing* b) { return Name(*a) < Name(*b); });
+
+  const std::string key = Html(std::filesystem::path(run.key).filename().string());
+  std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                     "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                     "<title>Drawings checked against " + key + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
+  html += "<h1>Drawings checked against " + key + "</h1>\n<p>" + Html(CheckSummary(run)) + ". Points within " +
+          NumberText(run.options.tolerance) + " px count as the same" +
+          (run.options.anywhere ? "; each drawing was moved to where it matches the key best" : "") + ".</p>\n";
+  html += "<table class=\"class\">\n<thead><tr><th>Drawing</th><th>Score</th><th>Missing</th><th>Extra</th>"
+          "<th>Wrong line kind</th></tr></thead>\n<tbody>\n";
+  for (std::size_t i = 0; i < byName.size(); ++i) {
+    const CheckedDrawing& d = *byName[i];
+    html += "<tr><td><a href=\"#drawing-" + std::to_string(i + 1) + "\">" + Html(Name(d)) + "</a></td>";
+    if (d.result) {
+      const CheckResult& r = *d.result;
+      for (const std::size_t n : {static_cast<std::size_t>(r.score), r.missing.size(), r.extra.size(), r.wrongKind.size()}) {
+        html += "<td class=\"number\">" + std::to_string(n) + "</td>";
+      }
+    } else {
+      html += "<td colspan=\"4\" class=\"error\">not read</td>";
+    }
+    html += "</tr>\n";
+  }
+  html += "</tbody>\n</table>\n";
+  for (std::size_t i = 0; i < byName.size(); ++i) {
+    const CheckedDrawing& d = *byName[i];
+    html += "<section class=\"drawing\" id=\"drawing-" + std::to_string(i + 1) + "\">\n<h2>" + Html(Name(d)) + "</h2>\n";
+    if (!d.result) {
+      html += "<p class=\"error\">Not read: " + Html(d.error) + "</p>\n</section>\n";
+      continue;
+    }
+    const CheckResult& r = *d.result;
+    html += "<p>Score " + std::to_string(r.score) + ": " + Html(Counts(r)) + ".</p>\n";
+    html += CheckPicture(run.keyElements, d.elements, r);
+    html += HtmlList("Missing", kMissingColour, r.missing, ElementInWords);
+    html += HtmlList("Extra", kExtraColour, r.extra, ElementInWords);
+    html += HtmlList("Wrong line kind", kWrongKindColour, r.wrongKind, WrongKindInWords);
+    html += "</section>\n";
+  }
+  return html + "</body>\n</html>\n";
+}
+
+}  // namespace tova

@@ -1,0 +1,198 @@
+// Drawings checked against a key: what matches whatever the order, direction and deleted rows,
+// and what is missing, extra or of another line kind.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "check/comparison.h"
+#include "document/document_format.h"
+#include "program/line_kinds.h"
+#include "program/panes.h"
+#include "support/test_program.h"
+
+namespace tova {
+namespace {
+
+// The rows of `from` in `to`, shuffled, with deleted copies between them where there is room;
+// where each used row of `from` went.
+template <typename Row, std::size_t N>
+std::vector<int16_t> Scatter(const std::array<Row, N>& from, std::array<Row, N>& to, std::mt19937& rng) {
+  std::vector<int16_t> used, where(N, kNone);
+  for (std::size_t i = 0; i < N; ++i) {
+    if (from[i].state != kRowUnused) used.push_back(static_cast<int16_t>(i));
+  }
+  std::shuffle(used.begin(), used.end(), rng);
+  std::size_t next = 0;
+  for (std::size_t k = 0; k < used.size(); ++k) {
+    if (rng() % 2 && N - next > used.size() - k) (to[next++] = from[used[k]]).state = kRowDeleted;
+    to[where[used[k]] = static_cast<int16_t>(next++)] = from[used[k]];
+  }
+  return where;
+}
+
+// The same drawing written anew: every table shuffled, deleted rows between, every line the other
+// way round, and every relation from its other end.
+Tables Rewritten(const Tables& t, unsigned seed) {
+  std::mt19937 rng(seed);
+  Tables n;
+  const std::vector<int16_t> line = Scatter(t.lineTable, n.lineTable, rng);
+  const std::vector<int16_t> circle = Scatter(t.circleTable, n.circleTable, rng);
+  Scatter(t.unitTable, n.unitTable, rng);
+  Scatter(t.relationTable, n.relationTable, rng);
+  for (LineRecord& m : n.lineTable) std::swap(m.x1, m.x2), std::swap(m.y1, m.y2);
+  const auto ref = [&](int16_t r) { return IsCircleRef(r) ? CircleRef(circle[RefRow(r)]) : LineRef(line[RefRow(r)]); };
+  for (UnitRecord& u : n.unitTable) {
+    if (u.state == kRowLive) u = {ref(u.part0), ref(u.part1), ref(u.part2), kRowLive};
+  }
+  for (RelationRecord& r : n.relationTable) {
+    if (r.state != kRowLive) continue;
+    r = {line[r.line0], line[r.line1], line[r.line2], line[r.line3], circle[r.toCircle], circle[r.fromCircle],
+         line[r.toLine], line[r.fromLine], kRowLive};
+  }
+  return n;
+}
+
+// The whole object moved along the model's axes: `a` along x of the front and top views, `b` along
+// y of the top view and x of the side view, `c` along y of the front and side views.
+void MoveObject(Tables& t, int a, int b, int c) {
+  const auto move = [&](int16_t pane, int16_t& x, int16_t& y) {
+    x = static_cast<int16_t>(x + (pane == 2 ? b : a)), y = static_cast<int16_t>(y + (pane == 1 ? b : c));
+  };
+  for (LineRecord& m : t.lineTable) {
+    const int16_t pane = PaneAt(m.x1, m.y1);
+    move(pane, m.x1, m.y1), move(pane, m.x2, m.y2);
+  }
+  for (CircleRecord& k : t.circleTable) move(PaneAt(k.cx, k.cy), k.cx, k.cy);
+}
+
+int16_t AddLine(Tables& t, LineRecord m) {
+  const int16_t row = FindFreeRow(t, kLineTable, kAllocate);
+  m.state = kRowLive;
+  t.lineTable[row] = m;
+  return row;
+}
+void AddUnit(Tables& t, int16_t part0, LineRecord l1, LineRecord l2) {
+  t.unitTable[FindFreeRow(t, kUnitTable, kAllocate)] = {part0, LineRef(AddLine(t, l1)), LineRef(AddLine(t, l2)), kRowLive};
+}
+void AddCircleUnit(Tables& t, CircleRecord k, LineRecord l1, LineRecord l2) {
+  const int16_t row = FindFreeRow(t, kCircleTable, kAllocate);
+  k.state = kRowLive;
+  t.circleTable[row] = k;
+  AddUnit(t, CircleRef(row), l1, l2);
+}
+
+// The sample drawing (line units, two circle units in one place at two depths, a relation
+// between them) and an arc in the front view.
+Tables Key() {
+  Tables t = ParseDocument(testing::ReadAll(TOVA_SOURCE_DIR "/samples/Tova.ini")).value();
+  AddCircleUnit(t, {60, 60, 40, 30, 150}, {20, 300, 100, 300}, {260, 20, 260, 100});
+  return t;
+}
+constexpr int kArcCircle = 2;
+
+// The key's elements: 14 units of the sample, its relation, the arc.
+constexpr int kKeyElements = 16;
+
+TEST(Check, DifferencesAreCountedWhateverTheOrderDirectionAndDeletedRows) {
+  struct Case {
+    const char* name;
+    std::function<void(Tables&)> change;
+    CheckOptions options;
+    int missing, extra, wrong, score;
+  };
+  const Case kCases[] = {
+      {"the same", [](Tables&) {}, {}, 0, 0, 0, 100},
+      {"rewritten", [](Tables& t) { t = Rewritten(t, 7); }, {}, 0, 0, 0, 100},
+      {"rewritten again", [](Tables& t) { t = Rewritten(t, 8); }, {.tolerance = 0}, 0, 0, 0, 100},
+      {"a unit left out", [](Tables& t) { t.unitTable[3].state = kRowDeleted; }, {}, 1, 0, 0, 93},
+      {"a unit added", [](Tables& t) { AddUnit(t, LineRef(AddLine(t, {9, 9, 99, 9})), {9, 309, 99, 309}, {300, 9, 300, 9}); },
+       {}, 0, 1, 0, 94},
+      {"a line 2 px off", [](Tables& t) { t.lineTable[0].x1 += 2; }, {}, 0, 0, 0, 100},
+      {"a line 3 px off", [](Tables& t) { t.lineTable[0].x1 += 3; }, {}, 1, 1, 0, 88},
+      {"a line 3 px off, tolerance 3", [](Tables& t) { t.lineTable[0].x1 += 3; }, {.tolerance = 3}, 0, 0, 0, 100},
+      {"a line 1 px off, tolerance 0", [](Tables& t) { t.lineTable[0].y2 -= 1; }, {.tolerance = 0}, 1, 1, 0, 88},
+      {"a line kind", [](Tables& t) { t.lineTable[4].lineKind = kDottedLine; }, {}, 0, 0, 1, 96},
+      {"a circle kind", [](Tables& t) { t.circleTable[1].lineKind = kThickLine; }, {}, 0, 0, 1, 96},
+      {"a relation line's kind", [](Tables& t) { t.lineTable[t.relationTable[0].line2].lineKind = 1; }, {}, 0, 0, 0, 100},
+      {"a relation left out", [](Tables& t) { t.relationTable[0].state = kRowDeleted; }, {}, 1, 0, 0, 93},
+      // A circle of the relation: its unit and the relation, both missing and extra.
+      {"a circle made an arc", [](Tables& t) { t.circleTable[0].endDeg = 358; }, {}, 2, 2, 0, 77},
+      {"a circle 3 px larger", [](Tables& t) { t.circleTable[0].radius += 3; }, {}, 2, 2, 0, 77},
+      {"an arc 1 degree longer", [](Tables& t) { ++t.circleTable[kArcCircle].endDeg; }, {}, 0, 0, 0, 100},
+      {"an arc 5 degrees longer", [](Tables& t) { t.circleTable[kArcCircle].endDeg += 5; }, {}, 1, 1, 0, 88},
+      {"an arc the other way round", [](Tables& t) { std::swap(t.circleTable[kArcCircle].startDeg, t.circleTable[kArcCircle].endDeg); },
+       {}, 1, 1, 0, 88},
+      {"an arc made whole", [](Tables& t) { t.circleTable[kArcCircle].startDeg = 0, t.circleTable[kArcCircle].endDeg = 359; },
+       {}, 1, 1, 0, 88},
+      {"the object moved", [](Tables& t) { MoveObject(t, -5, 7, 3); }, {}, kKeyElements, kKeyElements, 0, 0},
+      {"the object moved, anywhere", [](Tables& t) { MoveObject(t, -5, 7, 3); }, {.anywhere = true}, 0, 0, 0, 100},
+      {"moved and rewritten, anywhere", [](Tables& t) { MoveObject(t, 9, -4, -6), t = Rewritten(t, 9); },
+       {.anywhere = true}, 0, 0, 0, 100},
+      {"moved, a line kind, anywhere", [](Tables& t) { MoveObject(t, 4, 4, 4), t.lineTable[4].lineKind = 1; },
+       {.anywhere = true}, 0, 0, 1, 96},
+      {"nothing drawn", [](Tables& t) { t = Tables{}; }, {.anywhere = true}, kKeyElements, 0, 0, 0},
+  };
+  const Tables key = Key();
+  for (const Case& c : kCases) {
+    Tables drawing = key;
+    c.change(drawing);
+    const CheckResult r = CheckDrawing(key, drawing, c.options);
+    EXPECT_EQ(r.missing.size(), c.missing) << c.name;
+    EXPECT_EQ(r.extra.size(), c.extra) << c.name;
+    EXPECT_EQ(r.wrongKind.size(), c.wrong) << c.name;
+    EXPECT_EQ(r.score, c.score) << c.name;
+  }
+}
+
+TEST(Check, WhatDiffersIsNamedWhereTheKeyAndTheDrawingHaveIt) {
+  const Tables key = Key();
+  Tables drawing = key;
+  drawing.lineTable[4].lineKind = kDottedLine;  // the top view's line of unit 1
+  drawing.unitTable[0].state = kRowDeleted;
+  MoveObject(drawing, 10, 0, 0);
+  const CheckResult r = CheckDrawing(key, drawing, {.anywhere = true});
+  EXPECT_EQ(r.shift, (Shift{-10, 0, 0}));
+  ASSERT_EQ(r.wrongKind.size(), 1u);
+  const WrongKind& w = r.wrongKind[0];
+  ASSERT_EQ(w.views.size(), 1u);
+  EXPECT_EQ(w.views[0].pane, 1);
+  EXPECT_EQ(w.views[0].key, kSolidLine);
+  EXPECT_EQ(w.views[0].drawing, kDottedLine);
+  EXPECT_EQ(w.drawing.figures[w.views[0].figure].x1, key.lineTable[4].x1 + 10);  // where the drawing has it
+  ASSERT_EQ(r.missing.size(), 1u);
+  EXPECT_EQ(r.missing[0].figures[0].x1, key.lineTable[0].x1);  // where the key has it
+  EXPECT_EQ(DifferencesInWords(r), "1 missing, 0 extra, 1 wrong line kind");
+  EXPECT_EQ(DifferencesInWords(CheckDrawing(Tables{}, key, {})), "0 missing, 16 extra, 0 wrong line kinds");
+  EXPECT_EQ(CheckDrawing(Tables{}, Tables{}, {}).score, 100);
+}
+
+// Tables filled to the last row of units and circles, with relations, against themselves.
+TEST(Check, FullTablesMatchThemselvesInAnyOrder) {
+  std::mt19937 rng(3);
+  const auto at = [&](int lo, int hi) { return static_cast<int16_t>(lo + static_cast<int>(rng() % (hi - lo))); };
+  Tables t;
+  for (int i = 0; i < 80; ++i) {
+    AddUnit(t, LineRef(AddLine(t, {at(0, 215), at(0, 215), at(0, 215), at(0, 215)})),
+            {at(0, 215), at(216, 440), at(0, 215), at(216, 440)}, {at(216, 450), at(0, 215), at(216, 450), at(0, 215)});
+  }
+  for (int i = 0; i < kCircleRows; ++i) {
+    const int16_t end = i % 2 ? 359 : at(1, 358);
+    AddCircleUnit(t, {at(20, 190), at(20, 190), at(3, 20), 0, end}, {at(0, 215), at(216, 440), at(0, 215), at(216, 440)},
+                  {at(216, 450), at(0, 215), at(216, 450), at(0, 215)});
+  }
+  for (int16_t i = 0; i < 4; ++i) {
+    const auto line = [&] { return AddLine(t, {at(0, 215), at(216, 440), at(0, 215), at(216, 440)}); };
+    t.relationTable[i] = {line(), line(), line(), line(), i, static_cast<int16_t>(i + 1), 0, 1, kRowLive};
+  }
+  ASSERT_EQ(FindFreeRow(t, kUnitTable, kAllocate), kNone);
+  ASSERT_EQ(FindFreeRow(t, kCircleTable, kAllocate), kNone);
+  for (const CheckOptions& options : {CheckOptions{}, CheckOptions{.tolerance = 0, .anywhere = true}}) {
+    const CheckResult r = CheckDrawing(t, Rewritten(t, 5), options);
+    EXPECT_TRUE(r.Matches());
+    EXPECT_EQ(r.keyElements, 101 + 4);
+  }
+}
+
+}  // namespace
+}  // namespace tova
