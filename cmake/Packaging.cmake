@@ -1,6 +1,7 @@
 # Installing Tova (cmake --install) and its Debian package (cpack in the build folder).
 #
-#   bin/tova-export                      the exports without the window
+#   bin/tova-export, bin/tova-check      the exports, and drawings checked against a key, without
+#                                        the window
 #   bin/tova -> ../lib/tova/tova         the window, through a link
 #   lib/tova/tova, Help.htm, Malvo.htm   the window looks for its help pages in its own folder
 #                                        (Qt gives it the link's target, not the link's folder)
@@ -20,11 +21,11 @@ set(TOVA_INSTALL_PROGRAMDIR "lib/tova" CACHE STRING
 set(TOVA_PACKAGE_MAINTAINER "Tova maintainers <maintainers@users.noreply.c-seed-8e98c291.example>"
     CACHE STRING "Maintainer field of the Debian package")
 
-install(TARGETS tova-export RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tova-export tova-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Manual pages, compressed as Debian installs them.
 set(man_pages)
-foreach(page tova tova-export)
+foreach(page tova tova-export tova-check)
   set(man_page ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.1.gz)
   add_custom_command(OUTPUT ${man_page}
                      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
@@ -93,7 +94,11 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "."
   "tova-export writes a drawing without the window: SVG or DXF of its three"
   "views, PNG of its 3D view, OBJ of its model, or an A4 sheet with a title"
-  "block as PDF.")
+  "block as PDF."
+  "."
+  "tova-check compares students' drawings with the key of an exercise, as"
+  "models: what is missing, extra or drawn with another line kind, with a"
+  "score, in lines, JSON, CSV or a self-contained HTML report.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

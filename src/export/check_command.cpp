@@ -28,12 +28,18 @@ std::optional<std::string> Parse(const std::vector<std::string>& arguments, Requ
   std::vector<std::string> files;
   bool optionsEnd = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& a = arguments[i];
-    if (optionsEnd || a.empty() || a[0] != '-' || a == "-") {
-      files.push_back(a);
+    if (optionsEnd || arguments[i].empty() || arguments[i][0] != '-' || arguments[i] == "-") {
+      files.push_back(arguments[i]);
       continue;
     }
-    const auto value = [&]() -> const std::string* { return i + 1 < arguments.size() ? &arguments[++i] : nullptr; };
+    // A value follows its option as the next argument or after an equals sign.
+    const std::size_t equals = arguments[i].find('=');
+    const std::string a = arguments[i].substr(0, equals);
+    const std::optional<std::string> attached =
+        equals == std::string::npos ? std::nullopt : std::optional(arguments[i].substr(equals + 1));
+    const auto value = [&]() -> const std::string* {
+      return attached ? &*attached : i + 1 < arguments.size() ? &arguments[++i] : nullptr;
+    };
     if (a == "--") {
       optionsEnd = true;
     } else if (a == "--help" || a == "-h") {
