@@ -2,15 +2,15 @@
 # files in SITE, so that a changed site is a changed service worker, which browsers then install,
 # and @SITE_FILES@ by their names, quoted for JavaScript.
 # Usage: cmake -DIN=... -DOUT=... -DSITE=... -P StampServiceWorker.cmake
-file(GLOB files LIST_DIRECTORIES false "${SITE}/*")
-list(REMOVE_ITEM files "${OUT}")
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${SITE}" "${SITE}/*")
+get_filename_component(out_name "${OUT}" NAME)
+list(REMOVE_ITEM files "${out_name}")
 list(SORT files)
 set(digests "")
 set(names "")
-foreach(f ${files})
-  file(SHA256 "${f}" digest)
+foreach(name ${files})
+  file(SHA256 "${SITE}/${name}" digest)
   string(APPEND digests "${digest}")
-  get_filename_component(name "${f}" NAME)
   list(APPEND names "'${name}'")
 endforeach()
 list(JOIN names ", " SITE_FILES)

@@ -6,6 +6,8 @@
 #   site/manifest.webmanifest, sw.js      installing it, and working offline
 #   site/Help.htm, Malvo.htm, tova.svg    the help pages and the icon
 #   site/Tova.ini                         the sample drawing of a first start
+#   site/exercises/block.KRT, block-key.KRT  an exercise and its key, for the self-check
+#                                        (?drawing=exercises/block.KRT&key=exercises/block-key.KRT)
 set(site ${CMAKE_BINARY_DIR}/site)
 file(GLOB TOVA_WEB_SOURCES CONFIGURE_DEPENDS src/web/*.cpp)
 add_executable(tova_web ${TOVA_WEB_SOURCES})
@@ -25,6 +27,14 @@ foreach(file ${page_files})
   add_custom_command(OUTPUT ${site}/${name} COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/${file} ${site}/${name}
                      DEPENDS ${file} VERBATIM)
   list(APPEND copied ${site}/${name})
+endforeach()
+foreach(pair "samples/exercises/block.KRT;block.KRT" "samples/Tova.ini;block-key.KRT")
+  list(GET pair 0 file)
+  list(GET pair 1 name)
+  add_custom_command(OUTPUT ${site}/exercises/${name}
+                     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/${file} ${site}/exercises/${name}
+                     DEPENDS ${file} VERBATIM)
+  list(APPEND copied ${site}/exercises/${name})
 endforeach()
 # The service worker carries the digest of every other file of the site.
 add_custom_command(OUTPUT ${site}/sw.js

@@ -1,5 +1,7 @@
 #include "check/check_json.h"
 
+#include "check/difference_picture.h"
+#include "document/document_format.h"
 #include "figures/json_text.h"
 
 namespace tova {
@@ -57,6 +59,14 @@ std::string List(const std::vector<T>& items, F json) {
 std::string CheckResultMembers(const CheckResult& r) {
   return "\"score\":" + std::to_string(r.score) + ",\"missing\":" + List(r.missing, ElementJson) +
          ",\"extra\":" + List(r.extra, ElementJson) + ",\"wrongKind\":" + List(r.wrongKind, WrongKindJson);
+}
+
+std::string SelfCheckJson(const Tables& drawing, std::string_view keyText) {
+  const DocumentReading key = ReadDocument(keyText);
+  if (!key.tables) return "{\"error\":" + JsonQuoted(key.reason) + "}";
+  const CheckResult r = CheckDrawing(*key.tables, drawing, {});
+  return "{" + CheckResultMembers(r) + ",\"words\":" + JsonQuoted(DifferencesInWords(r)) +
+         ",\"overlay\":" + JsonQuoted(DifferencesOverCanvas(r)) + "}";
 }
 
 }  // namespace tova

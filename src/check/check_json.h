@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "check/comparison.h"
 
@@ -13,5 +14,10 @@ namespace tova {
 // [cx, cy, radius], "arc": [cx, cy, radius, startDeg, endDeg]) and line kind. A wrong-kind entry
 // gives the drawing's row as well, and only the views whose kind differs, with both kinds.
 [[nodiscard]] std::string CheckResultMembers(const CheckResult& result);
+
+// A drawing checked against the key document `keyText` for the one who drew it: one object with
+// the members above, "words" (the counts in words) and "overlay" (the differences as a picture to
+// lay over the canvas); or with "error", the reader's reason, when the key is not a whole document.
+[[nodiscard]] std::string SelfCheckJson(const Tables& drawing, std::string_view keyText);
 
 }  // namespace tova

@@ -5,12 +5,15 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/input.h"
 #include "app/startup.h"
 #include "app/stored_document.h"
+#include "check/check_json.h"
+#include "document/document_file.h"
 #include "program/program.h"
 #include "web/web_layout.h"
 #include "web/web_shell.h"
@@ -54,6 +57,17 @@ EMSCRIPTEN_KEEPALIVE void tova_input(int kind, const char* control, double x, do
 }
 
 // 1 when the drawing differs from the document last read, started afresh or saved.
+// The drawing checked against the key document at `keyPath`, as JSON (SelfCheckJson); the page
+// calls it only between events.
+EMSCRIPTEN_KEEPALIVE const char* tova_check(const char* keyPath) {
+  static std::string json;
+  const std::optional<std::string> key = tova::ReadFilePrefix(keyPath, tova::kMaxDocumentBytes);
+  json = !program ? "{\"error\":\"the program has not started\"}"
+         : !key   ? "{\"error\":\"it cannot be read\"}"
+                  : tova::SelfCheckJson(program->tables, *key);
+  return json.c_str();
+}
+
 EMSCRIPTEN_KEEPALIVE int tova_changed() {
   return program && tova::DocumentChanged(*program) ? 1 : 0;
 }

@@ -188,6 +188,34 @@ def accessible_and_copying(page):
         }, () => done(false));"""), "the clipboard"
 
 
+def self_check(page):
+    """An exercise link with a key: "Check", beside the window on any screen, scores the drawing and
+    shows what differs over the canvas until the next action, leaving the drawing as it was."""
+    page.open("?drawing=exercises/block.KRT")
+    assert page.js("return document.getElementById('self-check').hidden"), "no key, no check"
+    for page.screen in (Page.screen, (390, 844, 3, True)):
+        page.open("?drawing=exercises/block.KRT&key=exercises/block-key.KRT")
+        assert page.js("const w = document.getElementById('Form1').getBoundingClientRect(),"
+                       "  c = document.getElementById('self-check'), b = c.getBoundingClientRect();"
+                       "return !document.getElementById('Form1').contains(c) && w.bottom <= b.top"
+                       "  && b.bottom <= innerHeight + 0.01 && w.right <= innerWidth + 0.01"), page.screen
+        before = pixels(page, "P")
+        random_session.click_at(page, page.screen[3], *random_session.center(page, "check"))
+        page.wait("return document.getElementById('check-result').textContent")
+        assert page.js("return document.getElementById('check-result').textContent") == \
+            "80%: 3 missing, 0 extra, 0 wrong line kinds"
+        assert page.js("return document.querySelectorAll('.check-overlay g[stroke=\"#e00000\"]').length") == 3
+        assert pixels(page, "P") == before and not page.js("return Tova.module._tova_changed()"), "unchanged"
+        random_session.click_at(page, page.screen[3], *page.at("P", 100, 100))
+        page.wait("return !document.querySelector('.check-overlay')")
+    page.screen = Page.screen
+    page.open("?drawing=exercises/block-key.KRT&key=exercises/block-key.KRT")
+    page.d.find_element(By.ID, "check").click()
+    page.wait("return document.getElementById('check-result').textContent")
+    assert page.js("return document.getElementById('check-result').textContent") == \
+        "100%: 0 missing, 0 extra, 0 wrong line kinds"
+
+
 def links_and_import(page, folder, downloads, site, sample):
     """?drawing= links, a missing one too; the Open dialog imports, downloads and opens a drawing."""
     page.open("?drawing=Tova.ini")
@@ -250,6 +278,7 @@ def main(site, replay):
                 page.d.close()
                 page.d.switch_to.window(first)
                 links_and_import(page, folder, downloads, site, sample)
+                self_check(page)
                 fits_every_screen(page, figures)
                 accessible_and_copying(page)
                 random_session.run(page, replay, site, folder, 20261207, 300)

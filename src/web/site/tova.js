@@ -243,8 +243,11 @@ window.Tova = (() => {
   function fit() {
     const win = document.getElementById('Form1');
     const w = win.offsetWidth, h = win.offsetHeight;
-    const vw = document.documentElement.clientWidth, vh = document.documentElement.clientHeight;
-    if (!w || !h || !vw || !vh) return;  // the page has ended, or there is no room at all
+    // The self-check's bar, when an exercise link shows it, keeps the bottom of the viewport.
+    const bar = document.getElementById('self-check');
+    const vw = document.documentElement.clientWidth;
+    const vh = document.documentElement.clientHeight - (bar && !bar.hidden ? bar.offsetHeight : 0);
+    if (!w || !h || vw <= 0 || vh <= 0) return;  // the page has ended, or there is no room at all
     const margin = vw >= w + 16 && vh >= h + 16 ? 8 : 0;
     let scale = Math.min((vw - 2 * margin) / w, (vh - 2 * margin) / h);
     const dpr = window.devicePixelRatio || 1;
@@ -265,9 +268,12 @@ window.Tova = (() => {
   // still be used then, a check box ticked only then, and moves that follow one another as one.
   const queue = [];
   const names = {};  // the program's copies of control names, for the moves it is given directly
+  const actionWatchers = [];
 
   function input(kind, control, x = 0, y = 0, held = false) {
     if (state.ended || !M) return;
+    // Anything but the pointer passing over is an action of the user's.
+    if (kind !== 'move' && kind !== 'up') for (const watcher of actionWatchers) watcher();
     const code = layout.inputKinds.indexOf(kind);
     if ((kind === 'move' || kind === 'up') && !state.busy && !queue.length) {
       // A move or a release never waits for anything, so it runs at once and is painted at once.
@@ -282,6 +288,14 @@ window.Tova = (() => {
     queue.push([code, control, x, y, held ? 1 : 0]);
     if (!state.busy) drain();
   }
+
+  // Runs `job` (which must not call into the program while it waits) once the events before it are
+  // done; `watcher` is told of each action of the user's.
+  function whenIdle(job) {
+    queue.push(job);
+    if (!state.busy) drain();
+  }
+  const onAction = watcher => actionWatchers.push(watcher);
 
   // Whether a control (a menu item: its menu) can be used now.
   function usable(name) {
@@ -298,7 +312,9 @@ window.Tova = (() => {
       const types = ['number', 'string', 'number', 'number', 'number'];
       while (queue.length && !state.ended) {
         const event = queue.shift();
-        if (event[0] === 'toggle') {
+        if (typeof event === 'function') {
+          event();
+        } else if (event[0] === 'toggle') {
           if (usable(event[1])) el[event[1]].querySelector('input').checked ^= true;
         } else if (layout.inputKinds[event[0]] !== 'click' || usable(event[1])) {
           await call('tova_input', types, event);
@@ -652,7 +668,7 @@ window.Tova = (() => {
   }
 
   return {
-    state, boot, input, paint, usable, safely, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
+    state, boot, input, whenIdle, onAction, fit, paint, usable, safely, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
     openDialog, store, newString, clearClipboard, putClipboard, clipboardPicture, openHelp, end,
     get module() { return M; },
     get layout() { return layout; },
