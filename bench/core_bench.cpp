@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "app/canvas_input.h"
@@ -14,6 +17,7 @@
 #include "diagram/find_mode.h"
 #include "diagram/rendering.h"
 #include "document/document_format.h"
+#include "export/check_command.h"
 #include "export/dxf_export.h"
 #include "export/obj_export.h"
 #include "export/png_image.h"
@@ -22,6 +26,7 @@
 #include "full_drawing.h"
 #include "platform/silent_shell.h"
 #include "program/program.h"
+#include "document/document_file.h"
 #include "view3d/navigation.h"
 #include "view3d/redraw.h"
 
@@ -111,6 +116,35 @@ void ExportAFullDrawing(benchmark::State& state) {
   state.SetLabel(std::array{"svg", "dxf", "obj", "png"}[static_cast<std::size_t>(state.range(0))]);
 }
 
+// tova-check on a class of 1,000 drawings, reading included: each drawing the key with one unit
+// left out and one line drawn in another kind. Argument 0: the sample as the key; 1: full tables;
+// 2: full tables, the object allowed anywhere.
+void CheckAClassOfDrawings(benchmark::State& state) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tova-bench-class";
+  std::filesystem::create_directories(folder);
+  const Tables key = state.range(0) ? FullDrawing()
+                                    : ParseDocument(ReadFilePrefix(TOVA_SOURCE_DIR "/samples/Tova.ini", kMaxDocumentBytes).value()).value();
+  std::vector<std::string> arguments = {(folder / "key.KRT").string()};
+  std::ofstream(arguments[0], std::ios::binary) << FormatDocument(key);
+  const int units = FindFreeRow(key, kUnitTable, kEndOfUsedRange) == kNone ? kUnitRows
+                                                                           : FindFreeRow(key, kUnitTable, kEndOfUsedRange);
+  for (int i = 0; i < 1000; ++i) {
+    Tables drawing = key;
+    drawing.unitTable[static_cast<std::size_t>(i % units)].state = kRowDeleted;
+    drawing.lineTable[static_cast<std::size_t>(i % 30)].lineKind ^= 1;
+    arguments.push_back((folder / ("student-" + std::to_string(i) + ".KRT")).string());
+    std::ofstream(arguments.back(), std::ios::binary) << FormatDocument(drawing);
+  }
+  if (state.range(0) == 2) arguments.insert(arguments.begin(), "--anywhere");
+  std::ostringstream out, err;
+  for (auto _ : state) {
+    out.str({});
+    benchmark::DoNotOptimize(RunCheck(arguments, out, err));
+  }
+  std::filesystem::remove_all(folder);
+  state.SetLabel(std::array{"the sample", "full tables", "full tables, anywhere"}[static_cast<std::size_t>(state.range(0))]);
+}
+
 void Measured(benchmark::internal::Benchmark* b) {
   b->Repetitions(30)->ReportAggregatesOnly(true)->ComputeStatistics("p99", P99)
       ->Unit(benchmark::kMicrosecond);
@@ -123,6 +157,8 @@ BENCHMARK(RedrawViewFullModel)->Apply(Measured);
 BENCHMARK(GoThirtyOneSteps)->Apply(Measured);
 BENCHMARK(ReadAndWriteAFullDocument)->Apply(Measured);
 BENCHMARK(ExportAFullDrawing)->DenseRange(0, 3)->Apply(Measured);
+BENCHMARK(CheckAClassOfDrawings)->DenseRange(0, 2)->Repetitions(5)->ReportAggregatesOnly(true)
+    ->ComputeStatistics("p99", P99)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tova::bench

@@ -1,6 +1,7 @@
 #include "check/comparison.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <tuple>
 
@@ -10,14 +11,13 @@ namespace {
 struct Candidate {
   std::size_t drawing;
   int kindsDiffering;
-  std::vector<uint8_t> figures;
+  FigureOrder figures;
 };
 
-std::vector<KindDifference> KindDifferences(const Element& key, const Element& drawing,
-                                            const std::vector<uint8_t>& figures) {
+std::vector<KindDifference> KindDifferences(const Element& key, const Element& drawing, const FigureOrder& figures) {
   std::vector<KindDifference> views;
   if (key.kind == ElementKind::Relation) return views;
-  for (std::size_t i = 0; i < figures.size(); ++i) {
+  for (std::size_t i = 0; i < key.count; ++i) {
     const CanvasFigure& k = key.figures[i];
     const CanvasFigure& d = drawing.figures[figures[i]];
     if (k.lineKind != d.lineKind) views.push_back({figures[i], k.pane, k.lineKind, d.lineKind});
@@ -50,13 +50,28 @@ CheckResult CheckAt(const std::vector<Element>& key, const std::vector<Element>&
   for (const Element& e : drawing) moved.push_back(shift == Shift{} ? e : Shifted(e, shift));
 
   // The drawing elements that can stand for each key element, those of the same line kinds first.
+  // Where each point lies within the tolerance of its match, so do the centres of the points: a
+  // quick test that passes over most elements.
+  std::vector<AxisCentre> centres;
+  for (const Element& e : moved) centres.push_back(CentreOf(e));
+  const auto near = [&](const AxisCentre& a, const AxisCentre& b) {
+    for (std::size_t axis = 0; axis < 3; ++axis) {
+      if (a.known[axis] != b.known[axis] || std::abs(a.at[axis] - b.at[axis]) > tolerance + 1e-9) return false;
+    }
+    return true;
+  };
   std::vector<std::vector<Candidate>> candidates(key.size());
   for (std::size_t k = 0; k < key.size(); ++k) {
+    const AxisCentre keyCentre = CentreOf(key[k]);
     for (std::size_t d = 0; d < moved.size(); ++d) {
-      std::vector<uint8_t> figures = MatchFigures(key[k], moved[d], tolerance);
-      if (figures.empty()) continue;
-      const int differing = static_cast<int>(KindDifferences(key[k], moved[d], figures).size());
-      candidates[k].push_back({d, differing, std::move(figures)});
+      if (!near(keyCentre, centres[d])) continue;
+      const std::optional<FigureOrder> figures = MatchFigures(key[k], moved[d], tolerance);
+      if (!figures) continue;
+      int differing = 0;
+      for (std::size_t i = 0; i < key[k].count && key[k].kind != ElementKind::Relation; ++i) {
+        differing += key[k].figures[i].lineKind != moved[d].figures[(*figures)[i]].lineKind;
+      }
+      candidates[k].push_back({d, differing, *figures});
     }
     std::stable_sort(candidates[k].begin(), candidates[k].end(),
                      [](const Candidate& a, const Candidate& b) { return a.kindsDiffering < b.kindsDiffering; });
@@ -97,11 +112,36 @@ std::size_t Differences(const CheckResult& r) { return r.missing.size() + r.extr
 
 // The moves worth trying: those that take most of the drawing's elements exactly onto key
 // elements of their kind.
-std::vector<Shift> LikelyShifts(const std::vector<Element>& key, const std::vector<Element>& drawing) {
+std::vector<Shift> LikelyShifts(const std::vector<Element>& key, const std::vector<Element>& drawing,
+                                double tolerance) {
+  // Only elements of one kind and of one size (their lines' lengths, their circles' radii, which
+  // a move keeps) can be one element moved.
+  const auto sizes = [](const Element& e) {
+    std::array<double, 6> size{};
+    for (std::size_t i = 0; i < e.count; ++i) {
+      const CanvasFigure& f = e.figures[i];
+      size[i] = f.kind == FigureKind::Line ? std::hypot(f.x2 - f.x1, f.y2 - f.y1) : f.radius;
+    }
+    std::sort(size.begin(), size.begin() + e.count);
+    return size;
+  };
+  const auto alike = [&](const Element& k, const std::array<double, 6>& ks, const Element& d,
+                         const std::array<double, 6>& ds) {
+    if (k.kind != d.kind || k.count != d.count) return false;
+    for (std::size_t i = 0; i < k.count; ++i) {
+      if (std::abs(ks[i] - ds[i]) > 2 * tolerance + 1e-9) return false;
+    }
+    return true;
+  };
+  std::vector<AxisCentre> drawingCentres;
+  std::vector<std::array<double, 6>> drawingSizes;
+  for (const Element& d : drawing) drawingCentres.push_back(CentreOf(d)), drawingSizes.push_back(sizes(d));
   std::vector<Shift> shifts;
   for (const Element& k : key) {
-    for (const Element& d : drawing) {
-      if (k.kind == d.kind) shifts.push_back(ShiftBetween(d, k));
+    const AxisCentre keyCentre = CentreOf(k);
+    const std::array<double, 6> keySizes = sizes(k);
+    for (std::size_t d = 0; d < drawing.size(); ++d) {
+      if (alike(k, keySizes, drawing[d], drawingSizes[d])) shifts.push_back(ShiftBetween(drawingCentres[d], keyCentre));
     }
   }
   const auto order = [](const Shift& s) { return std::tie(s.a, s.b, s.c); };
@@ -128,7 +168,7 @@ CheckResult CheckDrawing(const std::vector<Element>& key, const std::vector<Elem
                          const CheckOptions& options) {
   CheckResult best = CheckAt(key, drawing, {}, options.tolerance);
   if (!options.anywhere || best.Matches()) return best;
-  for (const Shift& s : LikelyShifts(key, drawing)) {
+  for (const Shift& s : LikelyShifts(key, drawing, options.tolerance)) {
     if (s == Shift{}) continue;
     CheckResult r = CheckAt(key, drawing, s, options.tolerance);
     if (std::tuple(r.score, -static_cast<long>(Differences(r))) >

@@ -101,37 +101,34 @@ Element Shifted(const Element& e, Shift s) {
   return moved;
 }
 
-Shift ShiftBetween(const Element& from, const Element& to) {
-  if (from.kind != to.kind || from.count != to.count) return {};
-  // Sums and counts of the points' coordinates along the three axes, as Shift names them.
-  struct Centre {
-    double sum[3] = {};
-    int n[3] = {};
-    void Add(int16_t pane, double x, double y) {
-      const int xAxis = pane == 2 ? 1 : 0, yAxis = pane == 1 ? 1 : 2;
-      sum[xAxis] += x, ++n[xAxis], sum[yAxis] += y, ++n[yAxis];
-    }
+AxisCentre CentreOf(const Element& e) {
+  std::array<double, 3> sum{};
+  std::array<int, 3> n{};
+  const auto add = [&](int16_t pane, double x, double y) {
+    const int xAxis = pane == 2 ? 1 : 0, yAxis = pane == 1 ? 1 : 2;
+    sum[xAxis] += x, ++n[xAxis], sum[yAxis] += y, ++n[yAxis];
   };
-  const auto centre = [](const Element& e) {
-    Centre c;
-    for (const CanvasFigure& f : e.Figures()) {
-      if (!IsPane(f.pane)) continue;
-      if (f.kind == FigureKind::Line) {
-        c.Add(f.pane, f.x1, f.y1), c.Add(f.pane, f.x2, f.y2);
-      } else {
-        c.Add(f.pane, f.cx, f.cy);
-      }
-    }
-    return c;
-  };
-  const Centre a = centre(from), b = centre(to);
-  int d[3] = {};
-  for (int axis = 0; axis < 3; ++axis) {
-    if (a.n[axis] > 0 && b.n[axis] > 0) {
-      d[axis] = static_cast<int>(std::lround(b.sum[axis] / b.n[axis] - a.sum[axis] / a.n[axis]));
+  for (const CanvasFigure& f : e.Figures()) {
+    if (!IsPane(f.pane)) continue;
+    if (f.kind == FigureKind::Line) {
+      add(f.pane, f.x1, f.y1), add(f.pane, f.x2, f.y2);
+    } else {
+      add(f.pane, f.cx, f.cy);
     }
   }
-  return {d[0], d[1], d[2]};
+  AxisCentre c;
+  for (std::size_t axis = 0; axis < 3; ++axis) {
+    c.known[axis] = n[axis] > 0;
+    if (c.known[axis]) c.at[axis] = sum[axis] / n[axis];
+  }
+  return c;
+}
+
+Shift ShiftBetween(const AxisCentre& from, const AxisCentre& to) {
+  const auto along = [&](std::size_t axis) {
+    return from.known[axis] && to.known[axis] ? static_cast<int>(std::lround(to.at[axis] - from.at[axis])) : 0;
+  };
+  return {along(0), along(1), along(2)};
 }
 
 bool FiguresMatch(const CanvasFigure& a, const CanvasFigure& b, double tolerance) {
@@ -149,11 +146,11 @@ bool FiguresMatch(const CanvasFigure& a, const CanvasFigure& b, double tolerance
   return Near(as, at, bs, bt, tolerance) && Near(ae, af, be, bf, tolerance);
 }
 
-std::vector<uint8_t> MatchFigures(const Element& key, const Element& drawing, double tolerance) {
-  if (key.kind != drawing.kind || key.count != drawing.count) return {};
-  std::vector<uint8_t> match(key.count);
+std::optional<FigureOrder> MatchFigures(const Element& key, const Element& drawing, double tolerance) {
+  if (key.kind != drawing.kind || key.count != drawing.count) return std::nullopt;
+  FigureOrder match{};
   for (const Group& g : Groups(key.kind)) {
-    std::array<uint8_t, 6> order{};
+    FigureOrder order{};
     for (uint8_t i = g.first; i < g.last; ++i) order[i] = i;
     int fewest = std::numeric_limits<int>::max();
     do {
@@ -168,7 +165,7 @@ std::vector<uint8_t> MatchFigures(const Element& key, const Element& drawing, do
         std::copy(order.begin() + g.first, order.begin() + g.last, match.begin() + g.first);
       }
     } while (fewest > 0 && std::next_permutation(order.begin() + g.first, order.begin() + g.last));
-    if (fewest == std::numeric_limits<int>::max()) return {};
+    if (fewest == std::numeric_limits<int>::max()) return std::nullopt;
   }
   return match;
 }

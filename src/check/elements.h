@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -43,9 +45,17 @@ struct Shift {
 // The element moved by `shift`; a figure outside the three views stays where it is.
 [[nodiscard]] Element Shifted(const Element& e, Shift shift);
 
-// The move that takes `from` onto `to` when both are the same object moved: the difference of
-// the centres of their points, view by view. Elements of different kinds give no move.
-[[nodiscard]] Shift ShiftBetween(const Element& from, const Element& to);
+// The centre of an element's points (a line's ends, a circle's centre) along each of the three
+// axes that Shift names, where it has points along it.
+struct AxisCentre {
+  std::array<double, 3> at{};
+  std::array<bool, 3> known{};
+};
+[[nodiscard]] AxisCentre CentreOf(const Element& e);
+
+// The move that takes an element centred at `from` onto one centred at `to` when both are the
+// same object moved; none along an axis that either lacks.
+[[nodiscard]] Shift ShiftBetween(const AxisCentre& from, const AxisCentre& to);
 
 // Whether two figures show the same thing within `tolerance` canvas pixels: lines by their end
 // points in either order; circles and arcs by centre and radius, a full circle only as one, and
@@ -56,8 +66,9 @@ struct Shift {
 // figure of `key`, the index of the figure of `drawing` that matches it. A line unit's lines
 // match view by view, a circle unit's projection lines and a relation's joining lines in any
 // order, a relation's two circles either way round. Among the ways, one with the fewest line
-// kinds that differ. Empty when the two do not match.
-[[nodiscard]] std::vector<uint8_t> MatchFigures(const Element& key, const Element& drawing, double tolerance);
+// kinds that differ. Nothing when the two do not match.
+using FigureOrder = std::array<uint8_t, 6>;
+[[nodiscard]] std::optional<FigureOrder> MatchFigures(const Element& key, const Element& drawing, double tolerance);
 
 // The names users know: "front", "top", "side" ("outside" for none); "TrueL", "ThikL", "EmptL"
 // (the number for any other line kind); "line", "circle", "arc", "relation".
