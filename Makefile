@@ -60,7 +60,8 @@ serve: web
 	@cd $(WEB_BUILD)/site && python3 -m http.server --bind 127.0.0.1 $(PORT)
 
 # A screenshot of the window on the sample drawing, taken under Xvfb (docs/screenshot.png), the
-# sample's PDF sheet as a picture (docs/sheet.png), and the page in Chromium (docs/web.png).
+# sample's PDF sheet as a picture (docs/sheet.png), the page in Chromium (docs/web.png), and a
+# tova-check report and the page's self-check (docs/check-report.png, docs/check-report-page.png).
 screenshot:
 	@$(MAKE) --no-print-directory build DEPS=screenshot
 	@scripts/screenshot.sh $(BUILD)/tova docs/screenshot.png
@@ -69,6 +70,7 @@ screenshot:
 	@pdftoppm -r 60 -png -singlefile $(BUILD)/sheet.pdf docs/sheet
 	@$(MAKE) --no-print-directory web >/dev/null
 	@/usr/bin/python3 scripts/web-screenshot.py $(WEB_BUILD)/site docs/web.png
+	@/usr/bin/python3 scripts/check-screenshot.py $(BUILD)/tova-check samples/Tova.ini $(WEB_BUILD)/site docs/check-report.png
 
 # The document reader under libFuzzer for FUZZ_SECONDS; what it finds new is merged, minimised,
 # into tests/fuzz/corpus, which make test replays.
