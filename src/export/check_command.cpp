@@ -1,8 +1,6 @@
 #include "export/check_command.h"
 
 #include <charconv>
-#include <cmath>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 
@@ -70,11 +68,6 @@ std::optional<std::string> Parse(const std::vector<std::string>& arguments, Requ
   r.key = files.front();
   r.drawings.assign(files.begin() + 1, files.end());
   return std::nullopt;
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code error;
-  return std::filesystem::equivalent(a, b, error);
 }
 
 }  // namespace

@@ -210,11 +210,6 @@ SheetFields SheetOf(const Request& request) {
   return sheet;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code error;
-  return std::filesystem::equivalent(a, b, error);
-}
-
 }  // namespace
 
 int RunExport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {

@@ -19,4 +19,9 @@ DrawingFile ReadDrawing(const std::string& path) {
   return {std::move(read.tables), {}};
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error);
+}
+
 }  // namespace tova

@@ -1,4 +1,4 @@
-// A drawing read from a file for the command-line tools, as the program reads a document.
+// Drawings read from files for the command-line tools, as the program reads a document.
 #pragma once
 
 #include <optional>
@@ -14,5 +14,8 @@ struct DrawingFile {
 };
 
 [[nodiscard]] DrawingFile ReadDrawing(const std::string& path);
+
+// Whether the two paths name one existing file, so that an output never replaces an input.
+[[nodiscard]] bool SameFile(const std::string& a, const std::string& b);
 
 }  // namespace tova
