@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <numeric>
 #include <tuple>
 
 namespace tova {
 namespace {
 
 struct Candidate {
-  std::size_t drawing;
+  std::size_t key, drawing;
   int kindsDiffering;
   FigureOrder figures;
 };
@@ -25,22 +27,104 @@ std::vector<KindDifference> KindDifferences(const Element& key, const Element& d
   return views;
 }
 
-// Kuhn's augmenting paths: tries to give key element `k` a drawing element, moving earlier
-// matches to their other candidates where that frees one.
-bool Augment(std::size_t k, const std::vector<std::vector<Candidate>>& candidates,
-             std::vector<int>& keyOfDrawing, std::vector<int>& choiceOfKey, std::vector<char>& seen) {
-  for (std::size_t c = 0; c < candidates[k].size(); ++c) {
-    const std::size_t d = candidates[k][c].drawing;
-    if (seen[d]) continue;
-    seen[d] = 1;
-    if (keyOfDrawing[d] < 0 ||
-        Augment(static_cast<std::size_t>(keyOfDrawing[d]), candidates, keyOfDrawing, choiceOfKey, seen)) {
-      keyOfDrawing[d] = static_cast<int>(k);
-      choiceOfKey[k] = static_cast<int>(c);
-      return true;
+// The mean of an element's points on the canvas (its lines' ends, its circles' centres).
+std::pair<double, double> PointCentre(const Element& e) {
+  double x = 0, y = 0;
+  int n = 0;
+  for (const CanvasFigure& f : e.Figures()) {
+    if (f.kind == FigureKind::Line) {
+      x += f.x1 + f.x2, y += f.y1 + f.y2, n += 2;
+    } else {
+      x += f.cx, y += f.cy, ++n;
     }
   }
-  return false;
+  return n ? std::pair{x / n, y / n} : std::pair{0.0, 0.0};
+}
+
+// The column of each row in an assignment of least cost (the Hungarian method, with
+// potentials); rows no more than columns.
+std::vector<std::size_t> Assign(const std::vector<std::vector<int>>& cost) {
+  const std::size_t n = cost.size(), m = cost[0].size();
+  constexpr int kInf = std::numeric_limits<int>::max() / 2;
+  std::vector<int> u(n + 1), v(m + 1);
+  std::vector<std::size_t> row(m + 1), way(m + 1);  // row 0 and column 0 stand for none
+  for (std::size_t i = 1; i <= n; ++i) {
+    row[0] = i;
+    std::size_t j0 = 0;
+    std::vector<int> least(m + 1, kInf);
+    std::vector<char> used(m + 1, 0);
+    do {
+      used[j0] = 1;
+      const std::size_t i0 = row[j0];
+      int delta = kInf;
+      std::size_t j1 = 0;
+      for (std::size_t j = 1; j <= m; ++j) {
+        if (used[j]) continue;
+        const int reduced = cost[i0 - 1][j - 1] - u[i0] - v[j];
+        if (reduced < least[j]) least[j] = reduced, way[j] = j0;
+        if (least[j] < delta) delta = least[j], j1 = j;
+      }
+      for (std::size_t j = 0; j <= m; ++j) {
+        if (used[j]) {
+          u[row[j]] += delta, v[j] -= delta;
+        } else {
+          least[j] -= delta;
+        }
+      }
+      j0 = j1;
+    } while (row[j0] != 0);
+    do {
+      const std::size_t j1 = way[j0];
+      row[j0] = row[j1];
+      j0 = j1;
+    } while (j0 != 0);
+  }
+  std::vector<std::size_t> column(n);
+  for (std::size_t j = 1; j <= m; ++j) {
+    if (row[j] != 0) column[row[j] - 1] = j - 1;
+  }
+  return column;
+}
+
+// The candidates taken: as many pairs as there can be, each key and drawing element in one at
+// most, and among those the fewest line kinds that differ. Elements that share no candidate are
+// settled apart, so the work grows with the clusters of nearby elements, not the whole drawing.
+std::vector<const Candidate*> Choose(const std::vector<Candidate>& candidates, std::size_t keys, std::size_t drawings) {
+  std::vector<std::size_t> parent(keys + drawings);
+  std::iota(parent.begin(), parent.end(), 0);
+  const auto root = [&](std::size_t x) {
+    while (parent[x] != x) x = parent[x] = parent[parent[x]];
+    return x;
+  };
+  for (const Candidate& c : candidates) parent[root(c.key)] = root(keys + c.drawing);
+  std::vector<std::vector<const Candidate*>> clusters(keys + drawings);
+  for (const Candidate& c : candidates) clusters[root(c.key)].push_back(&c);
+
+  std::vector<const Candidate*> chosen;
+  for (const std::vector<const Candidate*>& cluster : clusters) {
+    if (cluster.size() == 1) chosen.push_back(cluster[0]);
+    if (cluster.size() <= 1) continue;
+    std::vector<std::size_t> rows, columns;
+    for (const Candidate* c : cluster) rows.push_back(c->key), columns.push_back(c->drawing);
+    for (std::vector<std::size_t>* v : {&rows, &columns}) {
+      std::sort(v->begin(), v->end());
+      v->erase(std::unique(v->begin(), v->end()), v->end());
+    }
+    // A pair that is no candidate costs more than all the differing kinds a cluster can hold, so
+    // the least cost leaves as few elements unmatched as can be.
+    const int none = 7 * static_cast<int>(cluster.size()) + 1;
+    std::vector<std::vector<int>> cost(rows.size(), std::vector<int>(std::max(rows.size(), columns.size()), none));
+    const auto index = [](const std::vector<std::size_t>& v, std::size_t x) {
+      return static_cast<std::size_t>(std::lower_bound(v.begin(), v.end(), x) - v.begin());
+    };
+    for (const Candidate* c : cluster) cost[index(rows, c->key)][index(columns, c->drawing)] = c->kindsDiffering;
+    const std::vector<std::size_t> column = Assign(cost);
+    for (const Candidate* c : cluster) {
+      const std::size_t r = index(rows, c->key);
+      if (column[r] < columns.size() && columns[column[r]] == c->drawing) chosen.push_back(c);
+    }
+  }
+  return chosen;
 }
 
 CheckResult CheckAt(const std::vector<Element>& key, const std::vector<Element>& drawing, Shift shift,
@@ -49,56 +133,38 @@ CheckResult CheckAt(const std::vector<Element>& key, const std::vector<Element>&
   moved.reserve(drawing.size());
   for (const Element& e : drawing) moved.push_back(shift == Shift{} ? e : Shifted(e, shift));
 
-  // The drawing elements that can stand for each key element, those of the same line kinds first.
-  // Where each point lies within the tolerance of its match, so do the centres of the points: a
-  // quick test that passes over most elements.
-  std::vector<AxisCentre> centres;
-  for (const Element& e : moved) centres.push_back(CentreOf(e));
-  const auto near = [&](const AxisCentre& a, const AxisCentre& b) {
-    for (std::size_t axis = 0; axis < 3; ++axis) {
-      if (a.known[axis] != b.known[axis] || std::abs(a.at[axis] - b.at[axis]) > tolerance + 1e-9) return false;
-    }
-    return true;
-  };
-  std::vector<std::vector<Candidate>> candidates(key.size());
+  // The pairs that match. Where each point lies within the tolerance of its match, so does the
+  // mean of the points: a quick test that passes over most pairs.
+  std::vector<std::pair<double, double>> centres;
+  for (const Element& e : moved) centres.push_back(PointCentre(e));
+  std::vector<Candidate> candidates;
   for (std::size_t k = 0; k < key.size(); ++k) {
-    const AxisCentre keyCentre = CentreOf(key[k]);
+    const auto [kx, ky] = PointCentre(key[k]);
     for (std::size_t d = 0; d < moved.size(); ++d) {
-      if (!near(keyCentre, centres[d])) continue;
+      if (std::abs(kx - centres[d].first) > tolerance + 1e-9 || std::abs(ky - centres[d].second) > tolerance + 1e-9) {
+        continue;
+      }
       const std::optional<FigureOrder> figures = MatchFigures(key[k], moved[d], tolerance);
       if (!figures) continue;
-      int differing = 0;
-      for (std::size_t i = 0; i < key[k].count && key[k].kind != ElementKind::Relation; ++i) {
-        differing += key[k].figures[i].lineKind != moved[d].figures[(*figures)[i]].lineKind;
-      }
-      candidates[k].push_back({d, differing, *figures});
+      const int differing = static_cast<int>(KindDifferences(key[k], moved[d], *figures).size());
+      candidates.push_back({k, d, differing, *figures});
     }
-    std::stable_sort(candidates[k].begin(), candidates[k].end(),
-                     [](const Candidate& a, const Candidate& b) { return a.kindsDiffering < b.kindsDiffering; });
   }
-  std::vector<int> keyOfDrawing(drawing.size(), -1), choiceOfKey(key.size(), -1);
-  std::vector<char> seen(drawing.size());
-  for (std::size_t k = 0; k < key.size(); ++k) {
-    if (candidates[k].empty()) continue;
-    std::fill(seen.begin(), seen.end(), 0);
-    Augment(k, candidates, keyOfDrawing, choiceOfKey, seen);
-  }
+  std::vector<const Candidate*> ofKey(key.size()), ofDrawing(drawing.size());
+  for (const Candidate* c : Choose(candidates, key.size(), drawing.size())) ofKey[c->key] = ofDrawing[c->drawing] = c;
 
   CheckResult result;
   result.shift = shift;
-  result.keyElements = static_cast<int>(key.size());
   for (std::size_t k = 0; k < key.size(); ++k) {
-    if (choiceOfKey[k] < 0) {
+    const Candidate* c = ofKey[k];
+    if (!c) {
       result.missing.push_back(key[k]);
-      continue;
-    }
-    const Candidate& c = candidates[k][static_cast<std::size_t>(choiceOfKey[k])];
-    if (c.kindsDiffering > 0) {
-      result.wrongKind.push_back({key[k], drawing[c.drawing], KindDifferences(key[k], moved[c.drawing], c.figures)});
+    } else if (c->kindsDiffering > 0) {
+      result.wrongKind.push_back({key[k], drawing[c->drawing], KindDifferences(key[k], moved[c->drawing], c->figures)});
     }
   }
   for (std::size_t d = 0; d < drawing.size(); ++d) {
-    if (keyOfDrawing[d] < 0) result.extra.push_back(drawing[d]);
+    if (!ofDrawing[d]) result.extra.push_back(drawing[d]);
   }
   // Each element of the key and each extra one counts one; a matched one of another line kind
   // counts a half. Rounding down keeps anything less than a full match below 100.
@@ -146,17 +212,18 @@ std::vector<Shift> LikelyShifts(const std::vector<Element>& key, const std::vect
   }
   const auto order = [](const Shift& s) { return std::tie(s.a, s.b, s.c); };
   std::sort(shifts.begin(), shifts.end(), [&](const Shift& x, const Shift& y) { return order(x) < order(y); });
-  std::vector<std::pair<int, Shift>> votes;
+  std::vector<std::pair<int, Shift>> votes;  // the move none is tried in any case
   for (std::size_t i = 0; i < shifts.size();) {
     std::size_t j = i;
     while (j < shifts.size() && shifts[j] == shifts[i]) ++j;
-    votes.emplace_back(static_cast<int>(j - i), shifts[i]);
+    if (shifts[i] != Shift{}) votes.emplace_back(static_cast<int>(j - i), shifts[i]);
     i = j;
   }
   constexpr std::size_t kTried = 3;
   const std::size_t n = std::min(kTried, votes.size());
-  std::partial_sort(votes.begin(), votes.begin() + static_cast<long>(n), votes.end(),
-                    [](const auto& x, const auto& y) { return x.first > y.first; });
+  std::partial_sort(votes.begin(), votes.begin() + static_cast<long>(n), votes.end(), [&](const auto& x, const auto& y) {
+    return x.first != y.first ? x.first > y.first : order(x.second) < order(y.second);
+  });
   std::vector<Shift> likely;
   for (std::size_t i = 0; i < n; ++i) likely.push_back(votes[i].second);
   return likely;
@@ -169,7 +236,6 @@ CheckResult CheckDrawing(const std::vector<Element>& key, const std::vector<Elem
   CheckResult best = CheckAt(key, drawing, {}, options.tolerance);
   if (!options.anywhere || best.Matches()) return best;
   for (const Shift& s : LikelyShifts(key, drawing, options.tolerance)) {
-    if (s == Shift{}) continue;
     CheckResult r = CheckAt(key, drawing, s, options.tolerance);
     if (std::tuple(r.score, -static_cast<long>(Differences(r))) >
         std::tuple(best.score, -static_cast<long>(Differences(best)))) {

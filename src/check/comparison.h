@@ -27,7 +27,6 @@ struct WrongKind {
 
 struct CheckResult {
   int score = 100;  // 0 to 100; 100 exactly when nothing is missing, extra or of the wrong kind
-  int keyElements = 0;
   std::vector<Element> missing;      // the key's, where the key has them
   std::vector<Element> extra;        // the drawing's, where the drawing has them
   std::vector<WrongKind> wrongKind;  // each element where the key and the drawing have it

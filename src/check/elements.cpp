@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <string>
 
 #include "document/tables.h"
@@ -17,10 +16,16 @@ bool Near(double x1, double y1, double x2, double y2, double tolerance) {
   return dx * dx + dy * dy <= tolerance * tolerance;
 }
 
-// The point of a circle at `degrees`, counter-clockwise on screen from 3 o'clock.
-std::pair<double, double> CirclePoint(const CanvasFigure& f, int degrees) {
-  const double a = degrees * std::numbers::pi / 180;
-  return {f.cx + f.radius * std::cos(a), f.cy - f.radius * std::sin(a)};
+// A line in the view of its middle, which stays where it is when the line is drawn the other way.
+CanvasFigure ViewLine(const LineRecord& m) {
+  CanvasFigure f = LineFigure(m);
+  f.pane = PaneAt(static_cast<int16_t>((m.x1 + m.x2) / 2), static_cast<int16_t>((m.y1 + m.y2) / 2));
+  return f;
+}
+
+// The point halfway along an arc, counter-clockwise from its start.
+std::pair<double, double> ArcMiddle(const CanvasFigure& f) {
+  return CirclePoint(f, f.startDeg + ((f.endDeg - f.startDeg + 360) % 360) / 2.0);
 }
 
 int16_t Moved(int16_t value, int by) {
@@ -59,7 +64,7 @@ std::vector<Element> DrawingElements(const Tables& t) {
       if (!k || !lines[1] || !lines[2]) continue;
       e.figures[e.count++] = CircleFigure(*k);
       e.kind = e.figures[0].kind == FigureKind::Circle ? ElementKind::Circle : ElementKind::Arc;
-      for (int p = 1; p <= 2; ++p) e.figures[e.count++] = LineFigure(*lines[p]);
+      for (int p = 1; p <= 2; ++p) e.figures[e.count++] = ViewLine(*lines[p]);
     } else {
       if (!lines[0] || !lines[1] || !lines[2]) continue;
       e.kind = ElementKind::Line;
@@ -83,7 +88,7 @@ std::vector<Element> DrawingElements(const Tables& t) {
     e.row = static_cast<int16_t>(i);
     e.figures[e.count++] = CircleFigure(*from);
     e.figures[e.count++] = CircleFigure(*to);
-    for (const LineRecord* m : lines) e.figures[e.count++] = LineFigure(*m);
+    for (const LineRecord* m : lines) e.figures[e.count++] = ViewLine(*m);
     elements.push_back(e);
   }
   return elements;
@@ -139,11 +144,12 @@ bool FiguresMatch(const CanvasFigure& a, const CanvasFigure& b, double tolerance
   }
   if (!Near(a.cx, a.cy, b.cx, b.cy, tolerance) || std::abs(a.radius - b.radius) > tolerance) return false;
   if (a.kind == FigureKind::Circle) return true;
-  const auto [as, at] = CirclePoint(a, a.startDeg);
-  const auto [bs, bt] = CirclePoint(b, b.startDeg);
-  const auto [ae, af] = CirclePoint(a, a.endDeg);
-  const auto [be, bf] = CirclePoint(b, b.endDeg);
-  return Near(as, at, bs, bt, tolerance) && Near(ae, af, be, bf, tolerance);
+  // The ends, and the middle, so that a long arc and a short one between nearby ends differ.
+  const auto near = [&](std::pair<double, double> p, std::pair<double, double> q) {
+    return Near(p.first, p.second, q.first, q.second, tolerance);
+  };
+  return near(CirclePoint(a, a.startDeg), CirclePoint(b, b.startDeg)) &&
+         near(CirclePoint(a, a.endDeg), CirclePoint(b, b.endDeg)) && near(ArcMiddle(a), ArcMiddle(b));
 }
 
 std::optional<FigureOrder> MatchFigures(const Element& key, const Element& drawing, double tolerance) {

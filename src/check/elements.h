@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -59,7 +58,7 @@ struct AxisCentre {
 
 // Whether two figures show the same thing within `tolerance` canvas pixels: lines by their end
 // points in either order; circles and arcs by centre and radius, a full circle only as one, and
-// an arc by its start and end points, each against its own.
+// an arc by its start, end and middle points, each against its own.
 [[nodiscard]] bool FiguresMatch(const CanvasFigure& a, const CanvasFigure& b, double tolerance);
 
 // How `drawing` shows `key`'s figures, when it shows them all within `tolerance`: for each

@@ -1,8 +1,6 @@
 #include "export/dxf_export.h"
 
-#include <cmath>
 #include <cstdio>
-#include <numbers>
 
 #include "document/tables.h"
 #include "figures/canvas_figures.h"
@@ -233,9 +231,8 @@ void WriteFigure(DxfText& d, unsigned handle, const CanvasFigure& f) {
     case FigureKind::Arc:
       if (f.kind == FigureKind::Arc && f.startDeg == f.endDeg) {
         // An arc whose ends meet shows one dot on the canvas; an ARC would be a whole circle.
-        const double a = f.startDeg * std::numbers::pi / 180;
-        const double x = f.cx + f.radius * std::cos(a), y = -f.cy + f.radius * std::sin(a);
-        WriteLine(d, handle, f, x, y, x, y);
+        const auto [x, y] = CirclePoint(f, f.startDeg);
+        WriteLine(d, handle, f, x, -y, x, -y);
         return;
       }
       WriteEntityStart(d, f.kind == FigureKind::Arc ? "ARC" : "CIRCLE", handle, f);

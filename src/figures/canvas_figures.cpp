@@ -1,5 +1,8 @@
 #include "figures/canvas_figures.h"
 
+#include <cmath>
+#include <numbers>
+
 #include "document/tables.h"
 #include "program/panes.h"
 
@@ -43,6 +46,11 @@ std::vector<CanvasFigure> CanvasFigures(const Tables& t) {
     if (k.state == kRowLive && k.radius > 0) figures.push_back(CircleFigure(k));
   }
   return figures;
+}
+
+std::pair<double, double> CirclePoint(const CanvasFigure& f, double degrees) {
+  const double a = degrees * std::numbers::pi / 180;
+  return {f.cx + f.radius * std::cos(a), f.cy - f.radius * std::sin(a)};
 }
 
 const char* PaneName(int16_t pane) {

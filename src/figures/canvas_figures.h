@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace tova {
@@ -26,6 +27,9 @@ struct CanvasFigure {
 // its angles taken to 0..359, in the view of its centre.
 [[nodiscard]] CanvasFigure LineFigure(const LineRecord& m);
 [[nodiscard]] CanvasFigure CircleFigure(const CircleRecord& k);
+
+// The point of a circle or arc at `degrees`, counter-clockwise on screen from 3 o'clock.
+[[nodiscard]] std::pair<double, double> CirclePoint(const CanvasFigure& f, double degrees);
 
 // Lines first, then circles and arcs, in table order, as the canvas paints them. A circle of
 // radius 0 or less shows nothing and is left out.

@@ -1,8 +1,6 @@
 #include "figures/svg_figures.h"
 
-#include <cmath>
 #include <cstdio>
-#include <numbers>
 
 #include "figures/number_text.h"
 #include "program/line_kinds.h"
@@ -18,10 +16,9 @@ std::string PenAttributes(int16_t lineKind) {
   }
 }
 
-// A point of the circle at `degrees`, counter-clockwise on screen from 3 o'clock.
 std::string ArcPoint(const CanvasFigure& f, int degrees) {
-  const double a = degrees * std::numbers::pi / 180;
-  return NumberText(f.cx + f.radius * std::cos(a)) + " " + NumberText(f.cy - f.radius * std::sin(a));
+  const auto [x, y] = CirclePoint(f, degrees);
+  return NumberText(x) + " " + NumberText(y);
 }
 
 }  // namespace

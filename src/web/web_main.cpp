@@ -56,7 +56,6 @@ EMSCRIPTEN_KEEPALIVE void tova_input(int kind, const char* control, double x, do
   tova::HandleInput(*program, {static_cast<tova::InputKind>(kind), control, x, y, held != 0});
 }
 
-// 1 when the drawing differs from the document last read, started afresh or saved.
 // The drawing checked against the key document at `keyPath`, as JSON (SelfCheckJson); the page
 // calls it only between events.
 EMSCRIPTEN_KEEPALIVE const char* tova_check(const char* keyPath) {
@@ -67,6 +66,8 @@ EMSCRIPTEN_KEEPALIVE const char* tova_check(const char* keyPath) {
                   : tova::SelfCheckJson(program->tables, *key);
   return json.c_str();
 }
+
+// 1 when the drawing differs from the document last read, started afresh or saved.
 
 EMSCRIPTEN_KEEPALIVE int tova_changed() {
   return program && tova::DocumentChanged(*program) ? 1 : 0;
