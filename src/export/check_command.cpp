@@ -38,6 +38,8 @@ std::optional<std::string> Parse(const std::vector<std::string>& arguments, Requ
     const auto value = [&]() -> const std::string* {
       return attached ? &*attached : i + 1 < arguments.size() ? &arguments[++i] : nullptr;
     };
+    const bool flag = a == "--" || a == "--help" || a == "-h" || a == "--anywhere" || a == "--json";
+    if (flag && attached) return a + " takes no value";
     if (a == "--") {
       optionsEnd = true;
     } else if (a == "--help" || a == "-h") {

@@ -1,7 +1,6 @@
 #include "export/check_report.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "check/check_json.h"
 #include "check/difference_picture.h"
@@ -10,8 +9,6 @@
 
 namespace tova {
 namespace {
-
-std::string Counts(const CheckResult& r) { return DifferencesInWords(r); }
 
 std::string Html(std::string_view text) {
   std::string out;
@@ -28,7 +25,9 @@ std::string Html(std::string_view text) {
 }
 
 std::string CsvField(const std::string& text) {
-  const std::string valid = ValidUtf8(text);
+  std::string valid = ValidUtf8(text);
+  // A field that a spreadsheet would take for a formula is kept as text.
+  if (!valid.empty() && std::string_view("=+-@\t\r").find(valid[0]) != std::string_view::npos) valid.insert(0, "'");
   if (valid.find_first_of(",\"\r\n") == std::string::npos) return valid;
   std::string out = "\"";
   for (const char c : valid) out += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -65,8 +64,6 @@ std::string WrongKindInWords(const WrongKind& w) {
   return text;
 }
 
-std::string Name(const CheckedDrawing& d) { return std::filesystem::path(d.file).filename().string(); }
-
 template <typename T, typename F>
 std::string HtmlList(const char* heading, const char* colour, const std::vector<T>& items, F words) {
   if (items.empty()) return {};
@@ -92,7 +89,7 @@ svg { max-width: 100%; height: auto; border: 1px solid #c0c0c0; }
 
 std::string CheckLine(const CheckedDrawing& d) {
   if (!d.result) return d.file + ": not read";
-  return d.file + ": " + std::to_string(d.result->score) + " (" + Counts(*d.result) + ")";
+  return d.file + ": " + std::to_string(d.result->score) + " (" + DifferencesInWords(*d.result) + ")";
 }
 
 std::string CheckSummary(const CheckRun& run) {
@@ -147,9 +144,9 @@ std::string FormatCheckHtml(const CheckRun& run) {
   std::vector<const CheckedDrawing*> byName;
   for (const CheckedDrawing& d : run.drawings) byName.push_back(&d);
   std::stable_sort(byName.begin(), byName.end(),
-                   [](const CheckedDrawing* a, const CheckedDrawing* b) { return Name(*a) < Name(*b); });
+                   [](const CheckedDrawing* a, const CheckedDrawing* b) { return a->file < b->file; });
 
-  const std::string key = Html(std::filesystem::path(run.key).filename().string());
+  const std::string key = Html(run.key);
   std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
                      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                      "<title>Drawings checked against " + key + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
@@ -160,7 +157,7 @@ std::string FormatCheckHtml(const CheckRun& run) {
           "<th>Wrong line kind</th></tr></thead>\n<tbody>\n";
   for (std::size_t i = 0; i < byName.size(); ++i) {
     const CheckedDrawing& d = *byName[i];
-    html += "<tr><td><a href=\"#drawing-" + std::to_string(i + 1) + "\">" + Html(Name(d)) + "</a></td>";
+    html += "<tr><td><a href=\"#drawing-" + std::to_string(i + 1) + "\">" + Html(d.file) + "</a></td>";
     if (d.result) {
       const CheckResult& r = *d.result;
       for (const std::size_t n : {static_cast<std::size_t>(r.score), r.missing.size(), r.extra.size(), r.wrongKind.size()}) {
@@ -174,13 +171,13 @@ std::string FormatCheckHtml(const CheckRun& run) {
   html += "</tbody>\n</table>\n";
   for (std::size_t i = 0; i < byName.size(); ++i) {
     const CheckedDrawing& d = *byName[i];
-    html += "<section class=\"drawing\" id=\"drawing-" + std::to_string(i + 1) + "\">\n<h2>" + Html(Name(d)) + "</h2>\n";
+    html += "<section class=\"drawing\" id=\"drawing-" + std::to_string(i + 1) + "\">\n<h2>" + Html(d.file) + "</h2>\n";
     if (!d.result) {
       html += "<p class=\"error\">Not read: " + Html(d.error) + "</p>\n</section>\n";
       continue;
     }
     const CheckResult& r = *d.result;
-    html += "<p>Score " + std::to_string(r.score) + ": " + Html(Counts(r)) + ".</p>\n";
+    html += "<p>Score " + std::to_string(r.score) + ": " + Html(DifferencesInWords(r)) + ".</p>\n";
     html += CheckPicture(run.keyElements, d.elements, r);
     html += HtmlList("Missing", kMissingColour, r.missing, ElementInWords);
     html += HtmlList("Extra", kExtraColour, r.extra, ElementInWords);

@@ -36,7 +36,7 @@ struct CheckRun {
 // A header row and a row per drawing: file, score, missing, extra, wrong line kind, error. UTF-8
 // with a byte-order mark, so that spreadsheets take the names in any script.
 [[nodiscard]] std::string FormatCheckCsv(const CheckRun& run);
-// One page that needs nothing else: the class's scores in a table sorted by name, then each
+// One page that needs nothing else: the class's scores in a table sorted by file, then each
 // drawing's views over the key's with the differences coloured and listed in words.
 [[nodiscard]] std::string FormatCheckHtml(const CheckRun& run);
 

@@ -58,7 +58,7 @@ def main(tool, sample):
     dotted = [list(r) for r in rows]
     dotted[5][4] = "2"
     to_text = lambda rs: "".join(",".join(r) + "\r\n" for r in rs)
-    drawings = {"anna.KRT": key, "李明.KRT": to_text(left_out), "bob.KRT": to_text(dotted),
+    drawings = {"anna.KRT": key, "李明.KRT": to_text(left_out), "bob.KRT": to_text(dotted), "=1+2.KRT": key,
                 "carl.KRT": "3,0,0", "dora.KRT": ""}
     with tempfile.TemporaryDirectory() as d:
         d = pathlib.Path(d)
@@ -83,23 +83,24 @@ def main(tool, sample):
         assert judged["bob.KRT"]["wrongKind"][0]["views"] == [
             {"view": "top", "line": [175, 245, 55, 245], "key": "TrueL", "drawing": "EmptL"}], judged["bob.KRT"]
         assert judged["李明.KRT"]["missing"][0]["kind"] == "line" and "error" not in judged["anna.KRT"]
-        assert all("error" in judged[f] and "score" not in judged[f] for f in names[3:])
+        assert all("error" in judged[f] and "score" not in judged[f] for f in names[4:])
 
         table = list(csv.DictReader(io.StringIO((d / "class.csv").read_text(encoding="utf-8-sig"))))
+        # A name a spreadsheet would take for a formula stays text.
         assert [(r["file"], r["score"] or None, r["error"] != "") for r in table] == \
-            [(f, counts[f][0] and str(counts[f][0]), "error" in judged[f]) for f in names], table
+            [("'" * (f[0] == "=") + f, counts[f][0] and str(counts[f][0]), "error" in judged[f]) for f in names], table
 
         page = Page()
         page.feed((d / "class.html").read_text(encoding="utf-8"))
         assert page.names == sorted(names), page.names
         assert not page.fetches, page.fetches
         shown = {s["name"]: s["svg"] for s in page.sections.values()}
-        assert shown == {n: int(n in names[:3]) for n in names}, shown
+        assert shown == {n: int(n in names[:4]) for n in names}, shown
 
         for drawing, status in [("anna.KRT", 0), ("bob.KRT", 1)]:
             assert subprocess.run([tool, "key.KRT", drawing], cwd=d, capture_output=True).returncode == status
         for wrong, named in [(["--tolerance", "x"], "--tolerance"), (["--frob"], "--frob"), ([], "at least one"),
-                             (["--html", "anna.KRT"], "anna.KRT")]:
+                             (["--html", "anna.KRT"], "anna.KRT"), (["--anywhere=no"], "--anywhere")]:
             run = subprocess.run([tool, *wrong, "key.KRT", "anna.KRT"][: None if wrong else 2],
                                  cwd=d, capture_output=True, text=True)
             assert run.returncode == 2 and named in run.stderr and not run.stdout, (wrong, run)

@@ -10,18 +10,7 @@
   const folder = '/keys';
   let key = null;  // {path, bytes}, once fetched
 
-  async function fetchKey() {
-    try {
-      const url = new URL(link, location.href);
-      if (url.origin !== location.origin) return null;
-      const reply = await fetch(url);
-      if (!reply.ok) return null;
-      return {path: `${folder}/${url.pathname.replace(/^.*\//, '') || 'key.KRT'}`,
-              bytes: new Uint8Array(await reply.arrayBuffer())};
-    } catch (e) {
-      return null;
-    }
-  }
+  const fetchKey = () => Tova.linkedDrawing(link, folder);
   let fetching = fetchKey();
 
   const button = document.getElementById('check');

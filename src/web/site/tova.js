@@ -272,8 +272,6 @@ window.Tova = (() => {
 
   function input(kind, control, x = 0, y = 0, held = false) {
     if (state.ended || !M) return;
-    // Anything but the pointer passing over is an action of the user's.
-    if (kind !== 'move' && kind !== 'up') for (const watcher of actionWatchers) watcher();
     const code = layout.inputKinds.indexOf(kind);
     if ((kind === 'move' || kind === 'up') && !state.busy && !queue.length) {
       // A move or a release never waits for anything, so it runs at once and is painted at once.
@@ -312,8 +310,11 @@ window.Tova = (() => {
       const types = ['number', 'string', 'number', 'number', 'number'];
       while (queue.length && !state.ended) {
         const event = queue.shift();
-        if (typeof event === 'function') {
-          event();
+        // Anything but the pointer passing over is an action of the user's, told as it happens.
+        const kind = typeof event === 'function' ? 'job' : layout.inputKinds[event[0]];
+        if (kind !== 'job' && kind !== 'move' && kind !== 'up') for (const watcher of actionWatchers) watcher();
+        if (kind === 'job') {
+          try { event(); } catch (e) { /* a page job that fails leaves the program's events to go on */ }
         } else if (event[0] === 'toggle') {
           if (usable(event[1])) el[event[1]].querySelector('input').checked ^= true;
         } else if (layout.inputKinds[event[0]] !== 'click' || usable(event[1])) {
@@ -598,13 +599,13 @@ window.Tova = (() => {
   // (?drawing=exercises/ex1.KRT, on this site), or the stored "Tova.ini", which the first start
   // makes from the sample. Resolves with its path in the program's folders and its bytes (none
   // when it cannot be had, which the program reports as a missing file).
-  async function linkedDrawing(path) {
+  async function linkedDrawing(path, folder = '/links') {
     try {
       const url = new URL(path, location.href);
       if (url.origin !== location.origin) return null;
       const reply = await fetch(url);
       if (!reply.ok) return null;
-      return {path: `/links/${url.pathname.replace(/^.*\//, '') || 'drawing.KRT'}`,
+      return {path: `${folder}/${url.pathname.replace(/^.*\//, '') || 'drawing.KRT'}`,
               bytes: new Uint8Array(await reply.arrayBuffer())};
     } catch (e) {
       return null;
@@ -668,7 +669,7 @@ window.Tova = (() => {
   }
 
   return {
-    state, boot, input, whenIdle, onAction, fit, paint, usable, safely, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
+    state, boot, input, whenIdle, onAction, fit, linkedDrawing, paint, usable, safely, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
     openDialog, store, newString, clearClipboard, putClipboard, clipboardPicture, openHelp, end,
     get module() { return M; },
     get layout() { return layout; },
