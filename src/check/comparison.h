@@ -35,7 +35,8 @@ struct CheckResult {
   bool Matches() const { return missing.empty() && extra.empty() && wrongKind.empty(); }
 };
 
-// Each key element is matched with at most one of the drawing's, and as many as can be are.
+// Each key element is matched with at most one of the drawing's, as many as can be are, and among
+// the ways to match that many, one with the fewest line kinds that differ.
 // Relations are not judged by line kind: the program gives their lines none of the user's.
 [[nodiscard]] CheckResult CheckDrawing(const std::vector<Element>& key, const std::vector<Element>& drawing,
                                        const CheckOptions& options);

@@ -158,20 +158,16 @@ std::optional<FigureOrder> MatchFigures(const Element& key, const Element& drawi
   for (const Group& g : Groups(key.kind)) {
     FigureOrder order{};
     for (uint8_t i = g.first; i < g.last; ++i) order[i] = i;
-    int fewest = std::numeric_limits<int>::max();
-    do {
-      int differ = 0;
-      bool all = true;
-      for (uint8_t i = g.first; i < g.last && all; ++i) {
-        all = FiguresMatch(key.figures[i], drawing.figures[order[i]], tolerance);
-        differ += key.figures[i].lineKind != drawing.figures[order[i]].lineKind;
+    const auto all = [&] {
+      for (uint8_t i = g.first; i < g.last; ++i) {
+        if (!FiguresMatch(key.figures[i], drawing.figures[order[i]], tolerance)) return false;
       }
-      if (all && differ < fewest) {
-        fewest = differ;
-        std::copy(order.begin() + g.first, order.begin() + g.last, match.begin() + g.first);
-      }
-    } while (fewest > 0 && std::next_permutation(order.begin() + g.first, order.begin() + g.last));
-    if (fewest == std::numeric_limits<int>::max()) return std::nullopt;
+      return true;
+    };
+    bool found = all();
+    while (!found && std::next_permutation(order.begin() + g.first, order.begin() + g.last)) found = all();
+    if (!found) return std::nullopt;
+    std::copy(order.begin() + g.first, order.begin() + g.last, match.begin() + g.first);
   }
   return match;
 }

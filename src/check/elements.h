@@ -64,8 +64,7 @@ struct AxisCentre {
 // How `drawing` shows `key`'s figures, when it shows them all within `tolerance`: for each
 // figure of `key`, the index of the figure of `drawing` that matches it. A line unit's lines
 // match view by view, a circle unit's projection lines and a relation's joining lines in any
-// order, a relation's two circles either way round. Among the ways, one with the fewest line
-// kinds that differ. Nothing when the two do not match.
+// order, a relation's two circles either way round. Nothing when the two do not match.
 using FigureOrder = std::array<uint8_t, 6>;
 [[nodiscard]] std::optional<FigureOrder> MatchFigures(const Element& key, const Element& drawing, double tolerance);
 
