@@ -3,6 +3,7 @@
 (web_replay): its storage, screens, accessibility, clipboard, a seeded random session, offline.
 Usage: browser_test.py SITE_DIR WEB_REPLAY [SEED EVENTS]"""
 import base64
+import functools
 import pathlib
 import shutil
 import subprocess
@@ -156,13 +157,16 @@ def fits_every_screen(page, figures):
     page.screen = Page.screen
 
 
+def axe_finds_nothing(page, where):
+    page.js(AXE.read_text())
+    found = page.d.execute_async_script("axe.run(document).then(r => arguments[0](r.violations.map("
+                                        "v => [v.id, v.impact, v.nodes.map(n => n.target.join(' '))])))")
+    assert not found, (where, found)
+
+
 def accessible_and_copying(page):
     """axe-core finds no fault, with or without a dialog, in the 3D view; "Copy" puts the view there."""
-    def check(where):
-        page.js(AXE.read_text())
-        found = page.d.execute_async_script("axe.run(document).then(r => arguments[0](r.violations.map("
-                                            "v => [v.id, v.impact, v.nodes.map(n => n.target.join(' '))])))")
-        assert not found, (where, found)
+    check = functools.partial(axe_finds_nothing, page)
     page.open()
     check("at start-up")
     page.js("document.getElementById('Mopen').click()")
@@ -206,6 +210,7 @@ def self_check(page):
             "80%: 3 missing, 0 extra, 0 wrong line kinds"
         assert page.js("return document.querySelectorAll('.check-overlay g[stroke=\"#e00000\"]').length") == 3
         assert pixels(page, "P") == before and not page.js("return Tova.module._tova_changed()"), "unchanged"
+        axe_finds_nothing(page, ("the self-check", page.screen))
         random_session.click_at(page, page.screen[3], *page.at("P", 100, 100))
         page.wait("return !document.querySelector('.check-overlay')")
     page.screen = Page.screen
