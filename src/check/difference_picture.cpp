@@ -57,11 +57,7 @@ std::string Picture(const std::string& ground, const std::string& body) {
 std::string CheckPicture(const std::vector<Element>& key, const std::vector<Element>& drawing,
                          const CheckResult& result) {
   std::string body = "<g stroke=\"#000000\">";
-  for (const DividerLayout& d : kDividers) {
-    body += "<line x1=\"" + std::to_string(TwipsToPixels(d.x1)) + "\" y1=\"" + std::to_string(TwipsToPixels(d.y1)) +
-            "\" x2=\"" + std::to_string(TwipsToPixels(d.x2)) + "\" y2=\"" + std::to_string(TwipsToPixels(d.y2)) +
-            "\"/>";
-  }
+  for (const DividerLayout& d : kDividers) body += SvgDivider(d);
   body += "</g>\n<g class=\"key\" stroke-width=\"3\">\n";
   for (const Element& e : key) body += Group(e, "#d0d0d0", "");
   body += "</g>\n<g class=\"drawing\">\n";

@@ -19,11 +19,7 @@ std::string FormatSvg(const Tables& tables) {
   // Canvas coordinates name pixels; their centres lie half a unit in.
   svg += "  <g transform=\"translate(0.5 0.5)\" fill=\"none\" stroke-width=\"1\" stroke-linecap=\"square\">\n";
   svg += "    <g id=\"dividers\" stroke=\"#000000\">\n";
-  for (const DividerLayout& d : kDividers) {
-    svg += "      <line x1=\"" + std::to_string(TwipsToPixels(d.x1)) + "\" y1=\"" +
-           std::to_string(TwipsToPixels(d.y1)) + "\" x2=\"" + std::to_string(TwipsToPixels(d.x2)) +
-           "\" y2=\"" + std::to_string(TwipsToPixels(d.y2)) + "\"/>\n";
-  }
+  for (const DividerLayout& d : kDividers) svg += "      " + SvgDivider(d) + "\n";
   svg += "    </g>\n";
   const std::vector<CanvasFigure> figures = CanvasFigures(tables);
   static constexpr struct { int16_t pane; const char* id; } kGroups[] = {

@@ -53,4 +53,9 @@ std::string SvgElement(const CanvasFigure& f, std::string_view attributes) {
   return "";
 }
 
+std::string SvgDivider(const DividerLayout& d) {
+  return "<line x1=\"" + std::to_string(TwipsToPixels(d.x1)) + "\" y1=\"" + std::to_string(TwipsToPixels(d.y1)) +
+         "\" x2=\"" + std::to_string(TwipsToPixels(d.x2)) + "\" y2=\"" + std::to_string(TwipsToPixels(d.y2)) + "\"/>";
+}
+
 }  // namespace tova
