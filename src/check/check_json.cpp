@@ -47,18 +47,11 @@ std::string WrongKindJson(const WrongKind& w) {
   return Head(w.key) + ",\"drawingRow\":" + std::to_string(w.drawing.row) + ",\"views\":[" + views + "]}";
 }
 
-template <typename T, typename F>
-std::string List(const std::vector<T>& items, F json) {
-  std::string out = "[";
-  for (const T& item : items) out += (out.size() > 1 ? "," : "") + json(item);
-  return out + "]";
-}
-
 }  // namespace
 
 std::string CheckResultMembers(const CheckResult& r) {
-  return "\"score\":" + std::to_string(r.score) + ",\"missing\":" + List(r.missing, ElementJson) +
-         ",\"extra\":" + List(r.extra, ElementJson) + ",\"wrongKind\":" + List(r.wrongKind, WrongKindJson);
+  return "\"score\":" + std::to_string(r.score) + ",\"missing\":" + JsonList(r.missing, ElementJson) +
+         ",\"extra\":" + JsonList(r.extra, ElementJson) + ",\"wrongKind\":" + JsonList(r.wrongKind, WrongKindJson);
 }
 
 std::string SelfCheckJson(const Tables& drawing, std::string_view keyText) {

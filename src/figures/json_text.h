@@ -13,4 +13,12 @@ namespace tova {
 // `text` with every byte that is not part of valid UTF-8 replaced by U+FFFD.
 [[nodiscard]] std::string ValidUtf8(std::string_view text);
 
+// A JSON array of what `write` makes of each item of `range`.
+template <typename Range, typename Write>
+[[nodiscard]] std::string JsonList(const Range& range, Write write) {
+  std::string out = "[";
+  for (const auto& item : range) out += (out.size() > 1 ? "," : "") + write(item);
+  return out + "]";
+}
+
 }  // namespace tova

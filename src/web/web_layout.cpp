@@ -21,13 +21,6 @@ std::string Control(const ControlLayout& c) {
          Number(TwipsToPixels(c.width)) + ",\"height\":" + Number(TwipsToPixels(c.height)) + "}";
 }
 
-template <typename Range, typename Write>
-std::string List(const Range& range, Write write) {
-  std::string out = "[";
-  for (const auto& item : range) out += (out.size() > 1 ? "," : "") + write(item);
-  return out + "]";
-}
-
 }  // namespace
 
 std::string LayoutJson() {
@@ -37,22 +30,22 @@ std::string LayoutJson() {
   json += ",\"back\":" + Number(static_cast<int>(kWindowBackColour));
   json += ",\"pictureBorder\":" + Number(kPictureBorder);
   json += ",\"canvas\":" + Control(kCanvasLayout) + ",\"view\":" + Control(kViewLayout);
-  json += ",\"dividers\":" + List(kDividers, [](const DividerLayout& d) {
+  json += ",\"dividers\":" + JsonList(kDividers, [](const DividerLayout& d) {
             return "[" + Number(TwipsToPixels(d.x1)) + "," + Number(TwipsToPixels(d.y1)) + "," +
                    Number(TwipsToPixels(d.x2)) + "," + Number(TwipsToPixels(d.y2)) + "]";
           });
-  json += ",\"controls\":" + List(kControlColumn, Control);
-  json += ",\"menus\":" + List(kMenuBar, [](const MenuLayout& m) {
+  json += ",\"controls\":" + JsonList(kControlColumn, Control);
+  json += ",\"menus\":" + JsonList(kMenuBar, [](const MenuLayout& m) {
             return "{\"name\":" + JsonQuoted(m.name) + ",\"caption\":" + JsonQuoted(m.caption) + ",\"items\":" +
-                   List(m.items, [](const MenuItemLayout& i) {
+                   JsonList(m.items, [](const MenuItemLayout& i) {
                      return "{\"name\":" + JsonQuoted(i.name) + ",\"caption\":" + JsonQuoted(i.caption) +
                             ",\"ticked\":" + (i.ticked ? "true" : "false") + "}";
                    }) +
                    "}";
           });
-  json += ",\"tabOrder\":" + List(kTabOrder, JsonQuoted);
-  json += ",\"inputKinds\":" + List(kInputKindNames, JsonQuoted);
-  json += ",\"scrollBars\":" + List(kScrollBars, [](const ScrollBarRange& r) {
+  json += ",\"tabOrder\":" + JsonList(kTabOrder, JsonQuoted);
+  json += ",\"inputKinds\":" + JsonList(kInputKindNames, JsonQuoted);
+  json += ",\"scrollBars\":" + JsonList(kScrollBars, [](const ScrollBarRange& r) {
             return "{\"name\":" + JsonQuoted(r.name) + ",\"min\":" + Number(r.min) + ",\"max\":" + Number(r.max) +
                    ",\"value\":" + Number(r.value) + "}";
           });
