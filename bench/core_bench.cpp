@@ -16,8 +16,8 @@
 #include "bench_stats.h"
 #include "diagram/find_mode.h"
 #include "diagram/rendering.h"
+#include "document/document_file.h"
 #include "document/document_format.h"
-#include "export/check_command.h"
 #include "export/dxf_export.h"
 #include "export/obj_export.h"
 #include "export/png_image.h"
@@ -26,7 +26,7 @@
 #include "full_drawing.h"
 #include "platform/silent_shell.h"
 #include "program/program.h"
-#include "document/document_file.h"
+#include "tools/check_command.h"
 #include "view3d/navigation.h"
 #include "view3d/redraw.h"
 

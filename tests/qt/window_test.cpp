@@ -20,9 +20,9 @@
 #include "app/qt/picture_box.h"
 #include "app/qt/qt_shell.h"
 #include "app/qt/qt_text.h"
-#include "export/export_command.h"
 #include "support/golden.h"
 #include "support/test_program.h"
+#include "tools/export_command.h"
 
 namespace tova {
 namespace {

@@ -1,4 +1,4 @@
-#include "export/export_command.h"
+#include "tools/export_command.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,15 +10,15 @@
 #include <ostream>
 #include <variant>
 
-#include "export/atomic_file.h"
 #include "export/dxf_export.h"
 #include "export/obj_export.h"
 #include "export/pdf_sheet.h"
 #include "export/png_image.h"
-#include "export/read_drawing.h"
 #include "export/svg_export.h"
 #include "export/view_picture.h"
 #include "program/window_layout.h"
+#include "tools/atomic_file.h"
+#include "tools/read_drawing.h"
 
 namespace tova {
 namespace {

@@ -1,4 +1,4 @@
-#include "export/check_report.h"
+#include "check/check_report.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
-#include "export/check_command.h"
+#include "tools/check_command.h"
 
 #include <charconv>
 #include <optional>
 #include <ostream>
 
-#include "export/atomic_file.h"
-#include "export/check_report.h"
-#include "export/read_drawing.h"
+#include "check/check_report.h"
+#include "tools/atomic_file.h"
+#include "tools/read_drawing.h"
 
 namespace tova {
 namespace {

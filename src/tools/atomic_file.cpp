@@ -1,4 +1,4 @@
-#include "export/atomic_file.h"
+#include "tools/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

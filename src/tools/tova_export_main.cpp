@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "export/export_command.h"
+#include "tools/export_command.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);

@@ -1,4 +1,4 @@
-#include "export/read_drawing.h"
+#include "tools/read_drawing.h"
 
 #include <filesystem>
 
