@@ -6,6 +6,10 @@
 #   lib/tova/tova, Help.htm, Malvo.htm   the window looks for its help pages in its own folder
 #                                        (Qt gives it the link's target, not the link's folder)
 #   share/tova/Tova.ini                  the sample drawing
+#   share/man/man1/tova.1.gz,
+#   tova-export.1.gz, tova-check.1.gz    the manual pages
+#   share/doc/tova/copyright,
+#   changelog.Debian.gz                  the licence and the package's changelog
 #   share/applications/tova.desktop, share/icons/hicolor/*/apps/tova.{svg,png},
 #   share/mime/packages/tova.xml         the menu entry, its icon and the *.KRT document type
 #

@@ -1,7 +1,8 @@
 # The page for the browser: the core and the web shell compiled to WebAssembly with Emscripten,
 # beside the page's own files, as one folder that any static host can serve (make web).
 #
-#   site/index.html, tova.css, tova.js    the page and its shell (src/web/site/)
+#   site/index.html, tova.css, tova.js,   the page and its shell (src/web/site/), with its drawings
+#   drawings.js, pointer.js, check.js     folder, pointer input and self-check
 #   site/tova-core.js, tova-core.wasm     the program
 #   site/manifest.webmanifest, sw.js      installing it, and working offline
 #   site/Help.htm, Malvo.htm, tova.svg    the help pages and the icon

@@ -22,43 +22,50 @@ using Tool = void (*)(Program&, int16_t x, int16_t y);
 // Which step variable a row of the tables looks at.
 enum class Step : uint8_t { First, Second };
 
+constexpr int16_t kKeep = -1;  // a row's firstStepAfter that leaves firstViewStep as it is
+constexpr int16_t kAny = -1;   // a move row's step that any value matches
+
 struct ClickRow {
   int16_t shape;
   int16_t stage;  // figureStage
   Step step;
   int16_t value;  // of firstViewStep or secondViewStep
   Tool tool;
-  int16_t firstStepAfter;  // firstViewStep afterwards, whatever the tool did; -1 leaves it
+  int16_t firstStepAfter;  // firstViewStep afterwards, whatever the tool did, or kKeep
 };
 
 constexpr std::array kClickTable{
-    ClickRow{kShapeLine, 0, Step::First, 0, LineFirstPoint, -1},
-    ClickRow{kShapeLine, 1, Step::First, 1, [](Program& p, int16_t, int16_t) { LineFirstEnd(p); }, -1},
-    ClickRow{kShapeLine, 1, Step::Second, 0, LineSecondPoint, -1},
-    ClickRow{kShapeLine, 1, Step::Second, 1, LineSecondEnd, -1},
-    ClickRow{kShapeCircle, 0, Step::First, 0, CircleCentre, -1},
-    ClickRow{kShapeCircle, 1, Step::First, 1, [](Program& p, int16_t, int16_t) { CircleRadius(p); }, -1},
-    ClickRow{kShapeCircle, 1, Step::Second, 0, CircleSecondView, -1},
-    ClickRow{kShapeArc, 0, Step::First, 0, CircleCentre, -1},
-    ClickRow{kShapeArc, 1, Step::First, 1, [](Program& p, int16_t, int16_t) { CircleRadius(p); }, 2},
-    ClickRow{kShapeArc, 1, Step::First, 2, ArcStart, 3},
-    ClickRow{kShapeArc, 1, Step::First, 3, [](Program& p, int16_t, int16_t) { ArcEnd(p); }, 0},
-    ClickRow{kShapeArc, 1, Step::Second, 0, CircleSecondView, -1},
+    ClickRow{kShapeLine, kStageNone, Step::First, kFirstStepIdle, LineFirstPoint, kKeep},
+    ClickRow{kShapeLine, kStageBuilding, Step::First, kFirstStepPoint,
+             [](Program& p, int16_t, int16_t) { LineFirstEnd(p); }, kKeep},
+    ClickRow{kShapeLine, kStageBuilding, Step::Second, kSecondStepIdle, LineSecondPoint, kKeep},
+    ClickRow{kShapeLine, kStageBuilding, Step::Second, kSecondStepDragging, LineSecondEnd, kKeep},
+    ClickRow{kShapeCircle, kStageNone, Step::First, kFirstStepIdle, CircleCentre, kKeep},
+    ClickRow{kShapeCircle, kStageBuilding, Step::First, kFirstStepPoint,
+             [](Program& p, int16_t, int16_t) { CircleRadius(p); }, kKeep},
+    ClickRow{kShapeCircle, kStageBuilding, Step::Second, kSecondStepIdle, CircleSecondView, kKeep},
+    ClickRow{kShapeArc, kStageNone, Step::First, kFirstStepIdle, CircleCentre, kKeep},
+    ClickRow{kShapeArc, kStageBuilding, Step::First, kFirstStepPoint,
+             [](Program& p, int16_t, int16_t) { CircleRadius(p); }, kFirstStepRadius},
+    ClickRow{kShapeArc, kStageBuilding, Step::First, kFirstStepRadius, ArcStart, kFirstStepStartAngle},
+    ClickRow{kShapeArc, kStageBuilding, Step::First, kFirstStepStartAngle,
+             [](Program& p, int16_t, int16_t) { ArcEnd(p); }, kFirstStepIdle},
+    ClickRow{kShapeArc, kStageBuilding, Step::Second, kSecondStepIdle, CircleSecondView, kKeep},
 };
 
 struct MoveRow {
   int16_t shape;
-  int16_t firstViewStep;   // -1: any
-  int16_t secondViewStep;  // -1: any
+  int16_t firstViewStep;   // or kAny
+  int16_t secondViewStep;  // or kAny
   Tool tracker;
 };
 
 constexpr std::array kMoveTable{
-    MoveRow{kShapeLine, 1, -1, TrackLineFirst},
-    MoveRow{kShapeLine, -1, 1, TrackLineSecond},
-    MoveRow{kShapeCircle, 1, -1, TrackRadius},
-    MoveRow{kShapeArc, 1, -1, TrackRadius},
-    MoveRow{kShapeArc, 3, -1, TrackArc},
+    MoveRow{kShapeLine, kFirstStepPoint, kAny, TrackLineFirst},
+    MoveRow{kShapeLine, kAny, kSecondStepDragging, TrackLineSecond},
+    MoveRow{kShapeCircle, kFirstStepPoint, kAny, TrackRadius},
+    MoveRow{kShapeArc, kFirstStepPoint, kAny, TrackRadius},
+    MoveRow{kShapeArc, kFirstStepStartAngle, kAny, TrackArc},
 };
 
 }  // namespace
@@ -92,7 +99,7 @@ void P_MouseDown(Program& program, double X, double Y) {
     const int16_t step = row.step == Step::First ? c.firstViewStep : c.secondViewStep;
     if (row.shape != app.currentShape || row.stage != c.figureStage || row.value != step) continue;
     row.tool(program, x, y);
-    if (row.firstStepAfter >= 0) c.firstViewStep = row.firstStepAfter;
+    if (row.firstStepAfter != kKeep) c.firstViewStep = row.firstStepAfter;
     return;
   }
 }
@@ -110,15 +117,16 @@ void P_MouseMove(Program& program, double X, double Y) {
   const CanvasVars& c = program.canvas;
   for (const MoveRow& row : kMoveTable) {
     if (row.shape != program.app.currentShape) continue;
-    if (row.firstViewStep >= 0 && row.firstViewStep != c.firstViewStep) continue;
-    if (row.secondViewStep >= 0 && row.secondViewStep != c.secondViewStep) continue;
+    if (row.firstViewStep != kAny && row.firstViewStep != c.firstViewStep) continue;
+    if (row.secondViewStep != kAny && row.secondViewStep != c.secondViewStep) continue;
     row.tracker(program, x, y);
     return;
   }
 }
 
 void P_DblClick(Program& program) {
-  if (program.canvas.figureStage == 2 && program.canvas.pendingCommit == 3) C7_Click(program);
+  const CanvasVars& c = program.canvas;
+  if (c.figureStage == kStageComplete && c.pendingCommit == kCommitUnit) C7_Click(program);
 }
 
 void C6_Click(Program& program) { FlushPendingFigure(program); }

@@ -33,8 +33,8 @@ void CircleCentre(Program& program, int16_t x, int16_t y) {
   program.tables.pendingCircle.cy = y;
   c.rubberX = x;
   c.rubberY = y;
-  c.firstViewStep = 1;
-  c.figureStage = 1;
+  c.firstViewStep = kFirstStepPoint;
+  c.figureStage = kStageBuilding;
 }
 
 void TrackRadius(Program& program, int16_t x, int16_t y) {
@@ -54,8 +54,8 @@ void CircleRadius(Program& program) {
   circle.radius = Distance(circle.cx, circle.cy, c.rubberX, c.rubberY);
   circle.startDeg = 0;
   circle.endDeg = 359;
-  c.pendingCommit = 1;
-  c.firstViewStep = 0;
+  c.pendingCommit = kCommitRelation;
+  c.firstViewStep = kFirstStepIdle;
 }
 
 void ArcStart(Program& program, int16_t x, int16_t y) {
@@ -82,7 +82,7 @@ void TrackArc(Program& program, int16_t x, int16_t y) {
 
 void ArcEnd(Program& program) {
   program.tables.pendingCircle.endDeg = program.canvas.rubberAngle;
-  program.canvas.pendingCommit = 1;
+  program.canvas.pendingCommit = kCommitRelation;
 }
 
 void CircleSecondView(Program& program, int16_t x, int16_t y) {
@@ -90,9 +90,9 @@ void CircleSecondView(Program& program, int16_t x, int16_t y) {
   c.secondPane = PaneAt(x, y);
   if (c.secondPane == c.firstPane || !IsPane(c.secondPane)) return;
   ProjectPendingCircle(program, x, y);
-  c.pendingCommit = 3;
+  c.pendingCommit = kCommitUnit;
   EnableCompleteFigureCommands(program);
-  c.figureStage = 2;
+  c.figureStage = kStageComplete;
 }
 
 void ProjectPendingCircle(Program& program, int16_t x, int16_t y) {

@@ -48,8 +48,8 @@ void EndRelationCommit(Program& program) {
 
 void C7_Click(Program& program) {
   switch (program.canvas.pendingCommit) {
-    case 3: CommitUnit(program); break;
-    case 1: CommitRelation(program); break;
+    case kCommitUnit: CommitUnit(program); break;
+    case kCommitRelation: CommitRelation(program); break;
     default: break;
   }
 }

@@ -44,8 +44,8 @@ void LineFirstPoint(Program& program, int16_t x, int16_t y) {
   c.rubberX = x;
   c.rubberY = y;
   DrawSegment(program, x, y, c.rubberX, c.rubberY);
-  c.firstViewStep = 1;
-  c.figureStage = 1;
+  c.firstViewStep = kFirstStepPoint;
+  c.figureStage = kStageBuilding;
 }
 
 void TrackLineFirst(Program& program, int16_t x, int16_t y) {
@@ -66,8 +66,8 @@ void LineFirstEnd(Program& program) {
   PendingLine& s = PendingIn(program, c.firstPane);
   s.x2 = c.rubberX;
   s.y2 = c.rubberY;
-  c.firstViewStep = 0;
-  c.pendingCommit = 1;
+  c.firstViewStep = kFirstStepIdle;
+  c.pendingCommit = kCommitRelation;
   program.shell.Enable(Control::C7, true);
 }
 
@@ -110,7 +110,7 @@ void LineSecondPoint(Program& program, int16_t x, int16_t y) {
     c.rubberY = c.lockedEnd;
   }
   DrawSegment(program, q.x1, q.y1, c.rubberX, c.rubberY);
-  c.secondViewStep = 1;
+  c.secondViewStep = kSecondStepDragging;
 }
 
 void TrackLineSecond(Program& program, int16_t x, int16_t y) {
@@ -156,10 +156,10 @@ void LineSecondEnd(Program& program, int16_t x, int16_t y) {
   t.x2 = third.x2;
   t.y2 = third.y2;
 
-  c.secondViewStep = 0;
-  c.pendingCommit = 3;
+  c.secondViewStep = kSecondStepIdle;
+  c.pendingCommit = kCommitUnit;
   EnableCompleteFigureCommands(program);
-  c.figureStage = 2;
+  c.figureStage = kStageComplete;
 }
 
 }  // namespace tova

@@ -1,6 +1,8 @@
 // What the program asks of the platform beyond drawing: switching and reading controls, sound,
-// modal boxes and dialogs, the clipboard and help pages. The window implements it on Qt; tests
-// implement it with a script.
+// modal boxes and dialogs, the clipboard and help pages. The window implements it on Qt
+// (app/qt/qt_shell.h), the page in the browser (web/web_shell.h), tests with a script
+// (tests/support/scripted_shell.h); SilentShell (silent_shell.h) shows nothing, for the
+// exports, fuzzing and benchmarks.
 #pragma once
 
 #include <cstdint>

@@ -27,12 +27,12 @@ void EnableCompleteFigureCommands(Program& program) {
 
 void ResetEditing(Program& program) {
   CanvasVars& c = program.canvas;
-  c.figureStage = 0;
-  c.pendingCommit = 0;
+  c.figureStage = kStageNone;
+  c.pendingCommit = kCommitNothing;
   program.shell.Enable(Control::C7, false);
   c.firstPane = c.secondPane = c.thirdPane = kNone;
-  c.firstViewStep = 0;
-  c.secondViewStep = 0;
+  c.firstViewStep = kFirstStepIdle;
+  c.secondViewStep = kSecondStepIdle;
   // A line kind chosen for the figure's parts goes with the figure.
   program.app.currentLineKind = kNone;
   SetReadyCommands(program);

@@ -85,7 +85,7 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
     out << kCheckUsage;
     return kMatch;
   }
-  // A report never takes the place of a drawing it reports on.
+  // A report never takes the place of the key or a drawing it reports on.
   for (const std::string* report : {&request.csv, &request.html}) {
     if (report->empty()) continue;
     if (SameFile(*report, request.key)) return trouble(*report + ": is the key itself; choose another name");

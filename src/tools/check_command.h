@@ -21,7 +21,7 @@ inline constexpr const char* kCheckUsage =
     "  --csv FILE      write the scores as a table for a spreadsheet\n"
     "  --html FILE     write a report: the class's scores and each drawing over the key\n"
     "Exit status: 0 when every drawing matches the key, 1 when any differs, 2 when the key or a\n"
-    "drawing cannot be read or the command line is wrong.\n";
+    "drawing cannot be read, a report cannot be written or the command line is wrong.\n";
 
 // Runs the command on its arguments (the program's name left out): the lines, or the JSON, on
 // `out`; each file that cannot be read or written, and a wrong command line, a line on `err`.

@@ -52,7 +52,7 @@ TEST(Canvas, PanesMeasuresAndTheReadout) {
   // The bottom-right quarter is not heard, by its raw position; a click beside the panes beeps.
   P_MouseDown(t.program, 215.5, 300);
   P_MouseDown(t.program, -1.5, 40);
-  EXPECT_EQ(std::tuple(t.shell.beeps(), t.program.canvas.figureStage), std::tuple(1, 0));
+  EXPECT_EQ(std::tuple(t.shell.beeps(), t.program.canvas.figureStage), std::tuple(1, kStageNone));
 }
 
 TEST(Canvas, TheLineToolDrawsOneViewThenTheSecondAndCompletesTheThird) {
@@ -68,23 +68,23 @@ TEST(Canvas, TheLineToolDrawsOneViewThenTheSecondAndCompletesTheThird) {
     StartedProgram t;
     Program& p = t.program;
     Click(p, c.clicks[0].first, c.clicks[0].second);
-    EXPECT_EQ(Stage(p), State(1, 1, 0, 0));
+    EXPECT_EQ(Stage(p), State(kStageBuilding, kFirstStepPoint, kSecondStepIdle, kCommitNothing));
     EXPECT_FALSE(On(t, Control::C6));  // busy while dragging
     Click(p, c.clicks[1].first, c.clicks[1].second);
-    EXPECT_EQ(Stage(p), State(1, 0, 0, 1));
+    EXPECT_EQ(Stage(p), State(kStageBuilding, kFirstStepIdle, kSecondStepIdle, kCommitRelation));
     EXPECT_TRUE(On(t, Control::C6) && On(t, Control::C7));  // "OK" would make a relation
     Click(p, c.clicks[0].first, c.clicks[0].second);  // the first view again: only the buttons change
     EXPECT_FALSE(On(t, Control::C6) || On(t, Control::C7));
     Click(p, c.clicks[2].first, c.clicks[2].second);
-    EXPECT_EQ(Stage(p), State(1, 0, 1, 1));
+    EXPECT_EQ(Stage(p), State(kStageBuilding, kFirstStepIdle, kSecondStepDragging, kCommitRelation));
     P_MouseDown(p, c.clicks[3].first, c.clicks[3].second);  // a tap: no move came before it
-    EXPECT_EQ(Stage(p), State(2, 0, 0, 3));
+    EXPECT_EQ(Stage(p), State(kStageComplete, kFirstStepIdle, kSecondStepIdle, kCommitUnit));
     const auto& L = p.tables.pendingLines;
     EXPECT_EQ(std::tuple(L[0], L[1], L[2]), std::tuple(c.front, c.top, c.side)) << c.thirdPane;
     EXPECT_EQ(p.canvas.thirdPane, c.thirdPane);
     for (Control b : {Control::C3, Control::C4, Control::C5, Control::C6, Control::C7}) EXPECT_TRUE(On(t, b));
     Click(p, 30, 30);  // a complete figure only beeps
-    EXPECT_EQ(Stage(p), State(2, 0, 0, 3));
+    EXPECT_EQ(Stage(p), State(kStageComplete, kFirstStepIdle, kSecondStepIdle, kCommitUnit));
     EXPECT_EQ(t.shell.beeps(), 6 + 1 + 1);  // one a click, one each time only going back is left
     C6_Click(p);  // and what the canvas showed of the figure goes with it
     EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p));

@@ -38,7 +38,7 @@ std::optional<std::string> BrokenInvariant(const Program& program, const Scripte
       return "live relation " + std::to_string(i) + " joins a circle of no live unit";
     }
   }
-  if (program.canvas.figureStage == 0 &&
+  if (program.canvas.figureStage == kStageNone &&
       (t.pendingLines != decltype(t.pendingLines){} || t.pendingCircle != PendingCircle{})) {
     return "pending rows left with no figure under construction";
   }
