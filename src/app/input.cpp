@@ -1,7 +1,7 @@
 #include "app/input.h"
 
 #include "app/canvas_input.h"
-#include "app/click_handlers.h"
+#include "app/controls.h"
 #include "program/program.h"
 #include "view3d/navigation.h"
 
@@ -21,12 +21,19 @@ constexpr PointerHandlers kPointerHandlers[] = {
     {"D", &Program::D, D_MouseDown, D_MouseMove, nullptr},
 };
 
-struct ScrollHandler {
-  std::string_view bar;
-  void (*change)(Program&);
-};
-
-constexpr ScrollHandler kScrollHandlers[] = {{"cdd", cdd_Change}, {"cqq", cqq_Change}, {"cpp", cpp_Change}};
+// The action of the named control of the column that is of that kind, or of the named menu item
+// when a button is looked for; nullptr when there is none.
+const Action* FindAction(std::string_view name, ControlKind kind) {
+  for (const ControlLayout& c : kControlColumn) {
+    if (c.name == name && c.kind == kind) return &c.action;
+  }
+  for (const MenuLayout& m : kMenuBar) {
+    for (const MenuItemLayout& item : m.items) {
+      if (item.name == name && kind == ControlKind::Button) return &item.action;
+    }
+  }
+  return nullptr;
+}
 
 void HandlePointer(Program& program, const InputEvent& e, const PointerHandlers& h) {
   const Surface& surface = program.*h.surface;
@@ -43,13 +50,12 @@ void HandlePointer(Program& program, const InputEvent& e, const PointerHandlers&
 void HandleInput(Program& program, const InputEvent& event) {
   switch (event.kind) {
     case InputKind::Click:
-      if (const ClickHandler* handler = FindClickHandler(event.control)) (*handler)(program);
+    case InputKind::Scroll: {
+      const bool click = event.kind == InputKind::Click;
+      const Action* action = FindAction(event.control, click ? ControlKind::Button : ControlKind::HScrollBar);
+      if (action != nullptr && action->run != nullptr) action->run(program, action->value);
       return;
-    case InputKind::Scroll:
-      for (const ScrollHandler& s : kScrollHandlers) {
-        if (s.bar == event.control) s.change(program);
-      }
-      return;
+    }
     default:
       for (const PointerHandlers& h : kPointerHandlers) {
         if (h.box == event.control) HandlePointer(program, event, h);

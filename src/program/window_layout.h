@@ -1,5 +1,8 @@
-// The main window's controls: kind, caption and place. Places are in twips (15 to a pixel),
-// relative to the window's client area, or to the canvas's drawing area for what lies inside it.
+// The main window: its caption, size and look, the two picture boxes, the pane dividers, the tab
+// order and the scroll bars' ranges, and the shape of a control's row (the rows of the control
+// column and the menus are in app/controls.h, beside the actions they name). Places are in twips
+// (15 to a pixel), relative to the window's client area, or to the canvas's drawing area for what
+// lies inside it.
 #pragma once
 
 #include <array>
@@ -7,6 +10,19 @@
 #include <string_view>
 
 namespace tova {
+
+struct Program;
+
+// What using a control or menu item does: its handler, given the row's value (a colour's number,
+// a direction, a raster mode), or nothing.
+struct Action {
+  void (*run)(Program&, int16_t value) = nullptr;
+  int16_t value = 0;
+};
+
+// The action of a handler that takes no value.
+template <void (*Handler)(Program&)>
+inline constexpr Action Calls{[](Program& program, int16_t) { Handler(program); }};
 
 enum class ControlKind : uint8_t { PictureBox, Button, Label, CheckBox, HScrollBar, TextBox };
 
@@ -16,6 +32,7 @@ struct ControlLayout {
   std::string_view caption;
   int left, top, width, height;  // twips
   std::string_view tip = {};     // what it does: its tooltip and accessible description
+  Action action = {};            // a button's click, a scroll bar's change
 };
 
 constexpr int TwipsToPixels(int twips) {
@@ -55,48 +72,6 @@ inline constexpr int kCanvasWidth = TwipsToPixels(kCanvasLayout.width) - 2 * kPi
 inline constexpr int kCanvasHeight = TwipsToPixels(kCanvasLayout.height) - 2 * kPictureBorder;
 inline constexpr int kViewWidth = TwipsToPixels(kViewLayout.width) - 2 * kPictureBorder;
 inline constexpr int kViewHeight = TwipsToPixels(kViewLayout.height) - 2 * kPictureBorder;
-
-// The column of controls right of the canvas.
-inline constexpr std::array<ControlLayout, 38> kControlColumn{{
-    {"C0", ControlKind::Button, "----", 7080, 240, 735, 375, "Draw straight edges"},
-    {"C1", ControlKind::Button, "O", 7920, 240, 735, 375, "Draw circles"},
-    {"C2", ControlKind::Button, "C", 8760, 240, 735, 375, "Draw arcs"},
-    {"C3", ControlKind::Button, "TrueL", 7080, 840, 735, 375, "Give the next clicked part a solid line"},
-    {"C4", ControlKind::Button, "ThikL", 7920, 840, 735, 375, "Give the next clicked part a thick line"},
-    {"C5", ControlKind::Button, "EmptL", 8760, 840, 735, 375, "Give the next clicked part a dotted line"},
-    {"C6", ControlKind::Button, "<===", 7080, 1440, 1215, 375, "Abandon the figure being drawn"},
-    {"C7", ControlKind::Button, "OK", 8400, 1440, 1095, 375, "Store the figure being drawn"},
-    {"C8", ControlKind::Button, "FIND/OUT", 7080, 2040, 1215, 375, "Find a stored unit or relation under the pointer (again to stop)"},
-    {"CC8", ControlKind::Button, "DEL", 8400, 2040, 1095, 375, "Delete the unit or relation found"},
-    {"C9", ControlKind::Button, "MAKE-3D", 7080, 2640, 2415, 375, "Show the 3D model of the drawing"},
-    {"C10", ControlKind::Button, "FILE", 7080, 3240, 1215, 375, "Save, start a new drawing or open one"},
-    {"C11", ControlKind::Button, "EXIT", 8400, 3240, 1095, 375, "Leave Tova"},
-    {"Dsize", ControlKind::Label, "Size:", 8400, 3600, 615, 255, "Size of the 3D model"},
-    {"cpp", ControlKind::HScrollBar, "", 8400, 3840, 1095, 255, "Size of the 3D model"},
-    {"Label4", ControlKind::Label, "Centre:", 8400, 4080, 615, 255, "Point the 3D model turns about"},
-    {"cqq", ControlKind::HScrollBar, "", 8400, 4320, 1095, 255, "Point the 3D model turns about (seen at the next step)"},
-    {"Label5", ControlKind::Label, "Step:", 8400, 4560, 615, 255, "Degrees per step"},
-    {"cdd", ControlKind::HScrollBar, "", 8400, 4800, 1095, 255, "Degrees per step of the 3D model"},
-    {"C16", ControlKind::Button, "GOTO-2D", 8400, 5160, 1095, 255, "Back to the three views"},
-    {"C14", ControlKind::Button, "U", 7440, 3960, 375, 495, "Tilt the model up"},
-    {"a1", ControlKind::Button, "", 7200, 4200, 252, 252, "Tilt the model up and turn it left"},
-    {"a2", ControlKind::Button, "", 7800, 4200, 252, 252, "Tilt the model up and turn it right"},
-    {"C12", ControlKind::Button, "L", 6960, 4440, 495, 375, "Turn the model left"},
-    {"a5", ControlKind::Button, "GO", 7440, 4440, 375, 372, "Repeat the last direction 31 times"},
-    {"C13", ControlKind::Button, "R", 7800, 4440, 495, 375, "Turn the model right"},
-    {"a3", ControlKind::Button, "", 7200, 4800, 252, 252, "Tilt the model down and turn it left"},
-    {"a4", ControlKind::Button, "", 7800, 4800, 252, 252, "Tilt the model down and turn it right"},
-    {"C15", ControlKind::Button, "D", 7440, 4800, 375, 495, "Tilt the model down"},
-    {"Check1", ControlKind::CheckBox, "CLS", 7080, 5520, 735, 255, "Clear the 3D view before each new picture"},
-    {"Check3", ControlKind::CheckBox, "COL", 7920, 5520, 735, 255, "Move the pen to the next colour at each picture"},
-    {"Check2", ControlKind::CheckBox, "PLAY", 8640, 5520, 855, 255, "Draw the 3D view (off: nothing is drawn)"},
-    {"Label1", ControlKind::Label, "   X=", 6960, 5760, 495, 255, "Pointer position across"},
-    {"Label2", ControlKind::Label, " Y=", 7920, 5760, 375, 255, "Pointer position down"},
-    {"Label3", ControlKind::Label, "G=", 8760, 5760, 375, 255, "Angle of the arc being drawn"},
-    {"Text1", ControlKind::TextBox, "", 7080, 6000, 735, 375, "Pointer position across"},
-    {"Text2", ControlKind::TextBox, "", 7920, 6000, 735, 375, "Pointer position down"},
-    {"Text3", ControlKind::TextBox, "", 8760, 6000, 735, 375, "Angle of the arc being drawn, in degrees"},
-}};
 
 // The order in which the keyboard focus moves through the controls.
 inline constexpr std::array<std::string_view, 40> kTabOrder{

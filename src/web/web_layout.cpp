@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "app/input.h"
-#include "app/menu_tree.h"
+#include "app/controls.h"
 #include "figures/json_text.h"
 #include "program/window_layout.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/canvas_input.h"
-#include "app/click_handlers.h"
+#include "app/input.h"
 #include "canvas/commit.h"
 #include "diagram/deletion.h"
 #include "diagram/find_mode.h"
@@ -142,7 +142,7 @@ TEST(Diagram, FindModeHighlightsLocksAndDeletesOrRefuses) {
   EXPECT_EQ(std::tuple(p.find.foundUnit, p.find.foundRelation, p.canvas.markX), std::tuple(-1, -1, -1));
   // A canvas colour ends find mode; a new circle unit then takes the deleted rows.
   testing::Click(p, 175, 195);
-  FindClickHandler("pgrey")->operator()(p);
+  HandleInput(p, {InputKind::Click, "pgrey"});
   EXPECT_EQ(std::tuple(p.find.findMode, p.find.findLocked, *t.shell.enabled(Control::CC8)),
             std::tuple(0, 0, false));
   p.app.currentShape = kShapeCircle;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/menu_tree.h"
+#include "app/controls.h"
 
 namespace tova::testing {
 

@@ -14,7 +14,7 @@
 
 #include "app/input.h"
 #include "app/leaving.h"
-#include "app/menu_tree.h"
+#include "app/controls.h"
 #include "app/qt/picture_box.h"
 #include "app/qt/qt_shell.h"
 #include "app/qt/qt_text.h"
