@@ -11,10 +11,11 @@ namespace tova {
 
 struct Program;
 
-enum class InputKind : uint8_t { Down, Move, Up, DoubleClick, Click, Scroll };
+// No release: no handler takes one, so the shells do not pass it.
+enum class InputKind : uint8_t { Down, Move, DoubleClick, Click, Scroll };
 
 // The kinds by name, in the order of InputKind: the page reads them from the layout.
-inline constexpr std::string_view kInputKindNames[] = {"down", "move", "up", "double", "click", "scroll"};
+inline constexpr std::string_view kInputKindNames[] = {"down", "move", "double", "click", "scroll"};
 
 struct InputEvent {
   InputKind kind;
@@ -30,6 +31,11 @@ struct InputEvent {
 // over it with no button held, reach no handler; a move with a button held reaches the box
 // wherever the pointer is. An event of no control's, or one a control has no handler for, is
 // nobody's.
+//
+// A pointer move never waits: no handler a move reaches asks the user anything (a box, a prompt,
+// the Open dialog) or pauses, so a shell may run a move at once, outside its queue of events, as
+// the page does. The random sessions fail a move that shows a box, a prompt or the dialog,
+// or pauses.
 void HandleInput(Program& program, const InputEvent& event);
 
 }  // namespace tova

@@ -1,12 +1,14 @@
 #include "support/script_player.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
 #include <memory>
 #include <sstream>
 
-#include "app/menu_tree.h"
+#include "app/controls.h"
 
 namespace tova::testing {
 
@@ -14,10 +16,10 @@ void ScriptPlayer::Play(const Words& w) {
   const auto n = [&](std::size_t k) { return std::stod(w[k]); };
   if (w[0] == "at-move") Pointer(InputKind::Move, n(1), n(2));
   if (w[0] == "at-click" || w[0] == "at-double") Pointer(InputKind::Move, n(1), n(2)), Press(n(1), n(2));
-  if (w[0] == "at-double") Pointer(InputKind::DoubleClick, n(1), n(2), true), Release(n(1), n(2));
+  if (w[0] == "at-double") Pointer(InputKind::DoubleClick, n(1), n(2), true), Release();
   if (w[0] == "at-drag") {
     Pointer(InputKind::Move, n(1), n(2)), Pointer(InputKind::Down, n(1), n(2), true);
-    Pointer(InputKind::Move, n(3), n(4), true), Release(n(3), n(4));
+    Pointer(InputKind::Move, n(3), n(4), true), Release();
   }
   if (w[0] == "press") Use(w[1]);
   for (const MenuLayout& m : kMenuBar) {
@@ -52,11 +54,16 @@ void ScriptPlayer::Pointer(InputKind kind, double x, double y, bool held) {
   if (press) captured_ = box;
   const double dx = box == "P" ? kPictureBorder : -TwipsToPixels(kViewLayout.left);
   const double dy = box == "P" ? kPictureBorder : -TwipsToPixels(kViewLayout.top);
-  if (!box.empty()) HandleInput(p_, {kind, box, x + dx, y + dy, held});
+  if (box.empty()) return;
+  const DialogScript& s = shell_.script;
+  const auto asked = [&] { return s.boxes.size() + s.prompts.size() + s.openFields.size() + shell_.pauses; };
+  const std::size_t before = asked();
+  HandleInput(p_, {kind, box, x + dx, y + dy, held});
+  // A move never waits (app/input.h): the page runs it at once, outside its queue.
+  if (kind == InputKind::Move && asked() != before) ADD_FAILURE() << "a move to " << x << " " << y << " waited";
 }
 
-void ScriptPlayer::Press(double x, double y) { Pointer(InputKind::Down, x, y, true), Release(x, y); }
-void ScriptPlayer::Release(double x, double y) { Pointer(InputKind::Up, x, y, true), captured_ = {}; }
+void ScriptPlayer::Press(double x, double y) { Pointer(InputKind::Down, x, y, true), Release(); }
 
 std::string RandomEvents::Point(int outside, bool press) {
   for (;;) {

@@ -37,7 +37,8 @@ class ScriptPlayer {
   // pressed on no box.
   void Pointer(InputKind kind, double x, double y, bool held = false);
   void Press(double x, double y);
-  void Release(double x, double y);
+  // The button let go: the box keeps the pointer no longer; the program is not told.
+  void Release() { captured_ = {}; }
 
   Program& p_;
   ScriptedShell& shell_;

@@ -69,7 +69,7 @@ class ScriptedShell : public Shell {
     log_.push_back("colour " + Name(c)), backColours[Index(c)] = colour;
   }
   void Beep() override { log_.push_back("beep"); }
-  void Present(Control, int) override {}
+  void Present(Control, int pauseMs) override { pauses += pauseMs > 0; }
   Answer MessageBox(std::string_view text, std::string_view title, Buttons buttons, Icon icon) override;
   std::string PromptText(std::string_view prompt, std::string_view title, std::string_view preset) override;
   std::optional<std::string> OpenFileDialog(std::string_view fileNameField) override;
@@ -95,6 +95,7 @@ class ScriptedShell : public Shell {
   DialogScript script;
   std::array<std::optional<Rgb>, kControlCount> backColours{};
   int ended = 0;
+  int pauses = 0;  // how often the program paused between pictures
   Image clipboard;
   std::vector<std::string> helpPages;
 

@@ -50,7 +50,6 @@ void PictureBox::Pass(InputKind kind, const QMouseEvent* event) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) { Pass(InputKind::Down, event); }
 void PictureBox::mouseMoveEvent(QMouseEvent* event) { Pass(InputKind::Move, event); }
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) { Pass(InputKind::Up, event); }
 // The second press of a double click is a double click only, not another press.
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { Pass(InputKind::DoubleClick, event); }
 

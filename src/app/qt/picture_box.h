@@ -29,14 +29,13 @@ class PictureBox : public QFrame {
   // The surface's pixels, shared, not copied.
   const QImage& image() const { return image_; }
 
-  // Down, Move, Up or DoubleClick; where, from the box's outer corner; a button held.
+  // Down, Move or DoubleClick; where, from the box's outer corner; a button held.
   std::function<void(InputKind, QPointF, bool)> onPointer;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:

@@ -52,7 +52,7 @@ window.Tova = (() => {
         box.addEventListener('click', e => {
           if (!state.busy && !queue.length) return;
           e.preventDefault();
-          queue.push(['toggle', c.name]);
+          queue.push({kind: 'toggle', name: c.name});
         });
         break;
       }
@@ -266,33 +266,39 @@ window.Tova = (() => {
   // another ("GO" pausing between its steps, a save being stored) waits in the queue and is handed
   // over afterwards, in order, as the desktop's own queue does it: a click only if its control can
   // still be used then, a check box ticked only then, and moves that follow one another as one.
+  // The queue's entries, by kind:
+  //   {kind: 'input', event, control, x, y, held}  an event for the program (event: an input kind)
+  //   {kind: 'toggle', name}                       a check box ticked while the program ran
+  //   {kind: 'job', run}                           the page's own work (whenIdle)
   const queue = [];
   const names = {};  // the program's copies of control names, for the moves it is given directly
   const actionWatchers = [];
 
-  function input(kind, control, x = 0, y = 0, held = false) {
+  function enqueue(entry) {
+    queue.push(entry);
+    if (!state.busy) drain();
+  }
+
+  function input(event, control, x = 0, y = 0, held = false) {
     if (state.ended || !M) return;
-    const code = layout.inputKinds.indexOf(kind);
-    if ((kind === 'move' || kind === 'up') && !state.busy && !queue.length) {
-      // A move or a release never waits for anything, so it runs at once and is painted at once.
+    if (event === 'move' && !state.busy && !queue.length) {
+      // A move never waits for anything (app/input.h), so it runs at once and is painted at once.
       names[control] = names[control] || newString(control);
-      M._tova_input(code, names[control], x, y, held ? 1 : 0);
+      M._tova_input(layout.inputKinds.indexOf(event), names[control], x, y, held ? 1 : 0);
       paintAll();
       return;
     }
     const last = queue[queue.length - 1];
-    const sameMove = last && kind === 'move' && last[0] === code && last[1] === control && last[4] === (held ? 1 : 0);
-    if (sameMove) queue.pop();
-    queue.push([code, control, x, y, held ? 1 : 0]);
-    if (!state.busy) drain();
+    if (event === 'move' && last && last.kind === 'input' && last.event === 'move' && last.control === control &&
+        last.held === held) queue.pop();
+    enqueue({kind: 'input', event, control, x, y, held});
   }
 
-  // Runs `job` (which must not call into the program while it waits) once the events before it are
-  // done; `watcher` is told of each action of the user's.
-  function whenIdle(job) {
-    queue.push(job);
-    if (!state.busy) drain();
-  }
+  // Runs `job` (which must not call into the program while it waits) once the events before it
+  // are done.
+  const whenIdle = job => enqueue({kind: 'job', run: job});
+  // `watcher` is told of each action of the user's, anything but the pointer passing over, as it
+  // runs.
   const onAction = watcher => actionWatchers.push(watcher);
 
   // Whether a control (a menu item: its menu) can be used now.
@@ -306,19 +312,26 @@ window.Tova = (() => {
   async function drain() {
     if (state.busy) return;
     state.busy = true;
+    const told = () => { for (const watcher of actionWatchers) watcher(); };
     try {
-      const types = ['number', 'string', 'number', 'number', 'number'];
       while (queue.length && !state.ended) {
-        const event = queue.shift();
-        // Anything but the pointer passing over is an action of the user's, told as it happens.
-        const kind = typeof event === 'function' ? 'job' : layout.inputKinds[event[0]];
-        if (kind !== 'job' && kind !== 'move' && kind !== 'up') for (const watcher of actionWatchers) watcher();
-        if (kind === 'job') {
-          try { event(); } catch (e) { /* a page job that fails leaves the program's events to go on */ }
-        } else if (event[0] === 'toggle') {
-          if (usable(event[1])) el[event[1]].querySelector('input').checked ^= true;
-        } else if (layout.inputKinds[event[0]] !== 'click' || usable(event[1])) {
-          await call('tova_input', types, event);
+        const entry = queue.shift();
+        switch (entry.kind) {
+          case 'job':
+            try { entry.run(); } catch (e) { /* a page job that fails leaves the program's events to go on */ }
+            break;
+          case 'toggle':
+            told();
+            if (usable(entry.name)) valueInput(entry.name).checked ^= true;
+            break;
+          case 'input': {
+            const {event, control, x, y, held} = entry;
+            if (event !== 'move') told();
+            if (event !== 'click' || usable(control)) {
+              await call('tova_input', ['number', 'string', 'number', 'number', 'number'],
+                         [layout.inputKinds.indexOf(event), control, x, y, held ? 1 : 0]);
+            }
+          }
         }
       }
     } finally {
