@@ -37,10 +37,18 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
     if (n <= 0) return fail(n < 0 ? errno : EIO);
     done += static_cast<std::size_t>(n);
   }
-  // A new file gets the permissions the user's umask gives new files.
-  const mode_t mask = umask(0);
-  umask(mask);
-  if (fchmod(fd, 0666 & ~mask) != 0 || fsync(fd) != 0) return fail(errno);
+  // A file replaced keeps its read, write and execute bits (set-user, set-group and sticky are not
+  // given to new contents); a new one gets those the user's umask gives new files.
+  struct stat old{};
+  mode_t mode = 0;
+  if (stat(path.c_str(), &old) == 0) {
+    mode = old.st_mode & 0777;
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    mode = 0666 & ~mask;
+  }
+  if (fchmod(fd, mode) != 0 || fsync(fd) != 0) return fail(errno);
   if (close(fd) != 0) {
     const int error = errno;
     unlink(temp.c_str());
@@ -50,6 +58,12 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
     const int error = errno;
     unlink(temp.c_str());
     return Failure(error);
+  }
+  // The rename made durable. The new file is in place whatever this says, so a folder that cannot
+  // be synced (some file systems refuse) is no failed write.
+  if (const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY); dir >= 0) {
+    fsync(dir);
+    close(dir);
   }
   return {};
 }

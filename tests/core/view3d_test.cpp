@@ -1,19 +1,14 @@
-// The drawing surface, the 3D view drawn on it, and tova-export's files and pictures of that view.
+// The drawing surface and the 3D view drawn on it.
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
 #include <functional>
 #include <random>
-#include <sstream>
 
-#include "app/click_handlers.h"
 #include "app/goto_2d.h"
-#include "document/document_format.h"
-#include "export/png_image.h"
+#include "app/input.h"
 #include "support/golden.h"
 #include "support/test_program.h"
-#include "tools/export_command.h"
 #include "view3d/navigation.h"
 #include "view3d/projection.h"
 #include "view3d/redraw.h"
@@ -22,7 +17,6 @@
 namespace tova {
 namespace {
 
-using testing::ReadAll;
 using Draw = std::function<void(Surface&)>;
 constexpr PenStyle kSolid = PenStyle::Solid, kDotted = PenStyle::Dotted;
 
@@ -155,7 +149,7 @@ TEST_F(View3D, ButtonsBarsAndThePointerTurnShiftAndResizeTheViewAndANewBackgroun
       {[&] { D_MouseDown(p, 300, 200); }, {45, 45, 14, 100, 0, 1, 210, 160, 1}},  // from the last position
       {[&] { D_MouseDown(p, 0, 0), D_MouseDown(p, 175, 45); }, {45, 45, 14, 100, 0, 1, 85, 5, 1}},
       {[&] { a5_Click(p); }, {45, 293, 14, 100, 0, 1, 85, 5, 31}},  // "GO": 31 steps the last way
-      {[&] { FindClickHandler("a1")->operator()(p); }, {37, 285, 14, 100, 5, 1, 85, 5, 1}},
+      {[&] { HandleInput(p, {InputKind::Click, "a1"}); }, {37, 285, 14, 100, 5, 1, 85, 5, 1}},
       {[&] { bar(Control::cdd, 1, cdd_Change), StepView(p, 2); }, {38, 285, 14, 100, 2, 1, 85, 5, 1}},
       {[&] { bar(Control::cqq, 150, cqq_Change); }, {38, 285, 14, 150, 2, 1, 85, 5, 0}},
       {[&] { bar(Control::cpp, 30, cpp_Change); }, {38, 285, 30, 150, 2, 1, 85, 5, 1}},
@@ -171,49 +165,6 @@ TEST_F(View3D, ButtonsBarsAndThePointerTurnShiftAndResizeTheViewAndANewBackgroun
   shell.SetValue(Control::Check1, 0);  // "CLS" clear: a redraw draws over the last view, yet a new
   EXPECT_EQ(Shapes([&] { SetViewBackColour(p, 4); }), 1);  // background colour clears it all the same
   EXPECT_EQ(p.D.Pixel(200, 200), ColourNumber(4));
-}
-
-// Every figure and line kind in every view, arcs across 0 degrees and with meeting ends, a relation.
-const std::string kVaried = ReadAll(TOVA_SOURCE_DIR "/tests/golden/varied.KRT");
-
-// What each run of tova-export said is in tests/golden/export.txt.
-TEST_F(View3D, ExportWritesEachFormatAndThe3DViewAsAPictureAndRefusesBadInputWritingNothing) {
-  testing::TempWorkingFolder folder;
-  folder.Write("d.svg", kVaried);  // the drawing, named like an output to try writing over it
-  folder.Write("varied.svg", "an older file");
-  folder.Write("damaged.KRT", "1,0,0,0\r\n0,0,0,0,0,0\r\n1,2,3,4,0,1\r\n");  // a used row after an unused one
-  std::filesystem::create_directory("folder.KRT");
-  const char* kRuns[] = {"d.svg varied.svg", "d.svg varied.dxf", "d.svg varied.obj",
-      "--tilt=53 --turn=37 --pen=12 --background=1 d.svg tilt-53-37.png", "missing.KRT o.svg",
-      "folder.KRT o.svg", "damaged.KRT o.svg", "d.svg out", "--tilt 9 d.svg o.svg", "--size 51 d.svg o.png",
-      "--centre=5x d.svg o.png", "--turn=9999999999 d.svg o.png", "--pen=#1234 d.svg o.png",
-      "d.svg o.png --centre", "--scale=2 d.svg o.png", "d.svg", "d.svg no-folder/o.svg", "d.svg ./d.svg",
-      "--date=2026-12-07 --number=7 d.svg sheet.pdf", "--author=Li d.svg o.svg", "--date=2026-02-30 d.svg o.pdf"};
-  std::vector<std::string> said;
-  for (const char* run : kRuns) {
-    std::vector<std::string> arguments;
-    std::istringstream words(run);
-    for (std::string word; words >> word;) arguments.push_back(word);
-    std::ostringstream out, err;
-    const int status = RunExport(arguments, out, err);
-    said.push_back(std::string(run) + " -> " + std::to_string(status) + " " + out.str() + err.str());
-    said.back().pop_back();  // the newline that ends what it said, or the space where it said nothing
-  }
-  testing::ExpectGolden("export.txt", said);
-  for (std::string name : {"varied.svg", "varied.dxf", "varied.obj"}) {
-    std::vector<std::string> lines;
-    std::istringstream in(ReadAll(name));
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    testing::ExpectGolden(name + ".txt", lines);
-  }
-  p.tables = ParseDocument(kVaried).value();
-  C9_Click(p);
-  StepView(p, 3);
-  SetViewPenColour(p, 12);
-  SetViewBackColour(p, 1);
-  const auto files = std::distance(std::filesystem::directory_iterator("."), {});  // no temporary ones left
-  EXPECT_EQ(std::tuple(ReadAll("tilt-53-37.png"), ReadAll("d.svg"), files),
-            std::tuple(*EncodePng(p.D.Snapshot()), kVaried, 8));
 }
 
 }  // namespace
