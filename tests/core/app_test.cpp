@@ -134,8 +134,8 @@ TEST(App, StartUpCommandStatesFileCommandsColoursHelpAndLeaving) {
 // app/controls.h, used through the one way in on the sample: tests/golden/controls.txt holds, under
 // each name, what it did. A misspelt name, a lost action or a wrong value shows there.
 TEST(App, EveryControlAndMenuItemReachesItsAction) {
-  // What shows an action that would do nothing on the sample at rest, and the answers it needs.
-  // The 3D view's controls and menus are used in 3D mode, after "GO"'s direction and a copy.
+  // What shows an action that would do nothing on the sample at rest, and the answers it needs;
+  // the 3D view's controls and menus are used in 3D mode, after "GO"'s direction and a copy.
   const std::map<std::string_view, std::function<void(Program&)>> before = {
       {"C7", [](Program& q) { testing::Clicks(q, {{10, 20}, {100, 60}, {50, 300}, {60, 350}}); }},
       {"CC8", [](Program& q) { C8_Click(q), testing::Click(q, 175, 195); }}};
@@ -161,12 +161,11 @@ TEST(App, EveryControlAndMenuItemReachesItsAction) {
     Do(lines, t, std::string(name), [&](Program& p) { HandleInput(p, {kind, name}); },
        answers.contains(name) ? answers.at(name) : std::vector<std::string>{});
     const Surface& d = t.program.D;
+    const auto n = [](auto... v) { return ((" " + std::to_string(v)) + ...); };
     const auto digest = [](const Image& i) { return testing::Hex(testing::Hash(std::span<const uint32_t>(i.pixels)), 8); };
-    lines.push_back("shape " + std::to_string(t.program.app.currentShape) + "; 3D view " +
-                    testing::Hex(d.ForeColour(), 6) + " on " + testing::Hex(d.BackColour(), 6) + ", style " +
-                    std::to_string(int(d.DrawStyle())) + ", width " + std::to_string(d.DrawWidth()) + ", mode " +
-                    std::to_string(d.DrawMode()) + ", pixels " + digest(d.Snapshot()) +
-                    "; clipboard " + digest(t.shell.clipboard));
+    lines.push_back("shape" + n(t.program.app.currentShape) + "; 3D view " + testing::Hex(d.ForeColour(), 6) + " on " +
+                    testing::Hex(d.BackColour(), 6) + ", style, width and mode" + n(int(d.DrawStyle()), d.DrawWidth(),
+                    d.DrawMode()) + ", pixels " + digest(d.Snapshot()) + "; clipboard " + digest(t.shell.clipboard));
   };
   for (const ControlLayout& c : kControlColumn) {
     if (c.kind == ControlKind::Button || c.kind == ControlKind::HScrollBar) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "app/startup.h"
+#include "document/document_format.h"
 #include "support/golden.h"
 #include "support/invariants.h"
 #include "support/script_player.h"
@@ -20,13 +21,11 @@ using testing::ScriptedShell;
 
 class Session {
  public:
-  explicit Session(unsigned seed) : seed_(seed), events_(seed, false) {
-    testing::ImproviseAnswers(shell_, seed);
-  }
+  explicit Session(unsigned seed) : events_(seed, false) { testing::ImproviseAnswers(shell_, seed); }
 
-  // Runs `events` events; the first broken invariant, with the event that broke it. With
-  // `digests`, one line for each event: the seed, the event and the digest of what it showed.
-  std::optional<std::string> Run(int events, std::vector<std::string>* digests = nullptr) {
+  // Runs `events` events, calling `each` after each one with its number and words; the first
+  // broken invariant, with the event that broke it.
+  std::optional<std::string> Run(int events, const std::function<void(int, const std::string&)>& each = nullptr) {
     Form_Load(program_);
     for (int n = 0; n < events && shell_.ended == 0; ++n) {
       const testing::Words event = events_.Next(program_, shell_);
@@ -37,16 +36,13 @@ class Session {
       if (auto broken = testing::BrokenInvariant(program_, shell_)) {
         return "event " + std::to_string(n) + " (" + what + "): " + *broken + "\nafter: " + trail_;
       }
-      if (digests) digests->push_back(std::to_string(seed_) + " " + std::to_string(n) + " " + what + " " +
-                                      testing::Hex(Digest(n % 8 == 7 || n + 1 == events), 8));
+      if (each) each(n, what);
     }
     return std::nullopt;
   }
 
- private:
-  // What the user saw and heard since the last digest; the pixels only when asked, since they
-  // cost more than an event.
-  uint64_t Digest(bool pixels) {
+  // What the user saw and heard since the last call: the calls, boxes, prompts, dialogs and help pages.
+  std::string Heard() {
     std::string seen;
     for (const std::string& line : shell_.log()) seen += line + "\n";
     for (const auto& b : shell_.script.boxes) seen += b.title + char('0' + 2 * int(b.buttons) + int(b.icon));
@@ -56,16 +52,20 @@ class Session {
     seen += std::to_string(shell_.ended);
     shell_.ForgetCalls();
     shell_.helpPages.clear();
-    const Tables& t = program_.tables;
-    uint64_t h = testing::Hash({reinterpret_cast<const char*>(&t), sizeof t}, testing::Hash(seen));
-    if (!pixels) return h;
-    for (const Surface* s : {&program_.P, &program_.D}) {
-      h = testing::Hash(std::span(s->Bits(), static_cast<std::size_t>(s->Width() * s->Height())), h);
-    }
-    return testing::Hash(std::span<const uint32_t>(shell_.clipboard.pixels), h);
+    return seen;
   }
+  // What was heard, the drawing's tables and, when asked (they cost more than an event), the pictures.
+  uint64_t Digest(const std::string& heard, bool pixels) const {
+    uint64_t h = testing::Hash(Table(), testing::Hash(heard));
+    if (pixels) for (const Image& picture : Pictures()) h = testing::Hash(std::span<const uint32_t>(picture.pixels), h);
+    return h;
+  }
+  std::string_view Table() const { return {reinterpret_cast<const char*>(&program_.tables), sizeof(Tables)}; }
+  const Tables& tables() const { return program_.tables; }
+  // The canvas, the 3D view and the clipboard.
+  std::array<Image, 3> Pictures() const { return {program_.P.Snapshot(), program_.D.Snapshot(), shell_.clipboard}; }
 
-  unsigned seed_;
+ private:
   testing::RandomEvents events_;
   std::string trail_;
   ScriptedShell shell_;
@@ -82,13 +82,49 @@ struct SessionFolder : testing::TempWorkingFolder {
   SessionFolder() { Write("Tova.ini", testing::ReadAll(TOVA_SOURCE_DIR "/samples/Tova.ini")); }
 };
 
+// The session of `seed` replayed to `event`: what the user saw and heard at it and at the event
+// before (whose digest still matched), each picture's digest, and the
+// drawing, as its document text, changed by the event.
+std::string Replay(unsigned seed, int event) {
+  const SessionFolder folder;
+  Session session(seed);
+  std::string said = "replayed seed " + std::to_string(seed) + ":\n", document;
+  std::array<Image, 3> pictures;
+  const auto run = session.Run(event + 1, [&](int n, const std::string& what) {
+    std::string heard = session.Heard();
+    if (n + 1 < event) return;
+    std::replace(heard.begin(), heard.end(), '\n', '|');
+    said += "event " + std::to_string(n) + (n < event ? ", as golden" : "") + " (" + what + "): heard " + heard +
+            "\n  tables " + testing::Hex(testing::Hash(session.Table()), 8);
+    const std::array<Image, 3> now = session.Pictures();
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      said += std::string(", ") + std::array{"canvas", "3D view", "clipboard"}[i] + " " +
+              testing::Hex(testing::Hash(std::span<const uint32_t>(now[i].pixels)), 8) +
+              (n == event && event > 0 && pictures[i] == now[i] ? " (unchanged)" : "");
+    }
+    const std::string text = FormatDocument(session.tables()), diff = testing::DiffLines(document, text);
+    said += n < event || event == 0 ? "\n" : "\ndrawing as a document, changed:\n" + (diff.empty() ? "none\n" : diff);
+    document = text, pictures = now;
+  });
+  return said + run.value_or("");
+}
+
 TEST(RandomSessions, ShowWhatTheyShowedWhenTheGoldenFileWasWritten) {
+  constexpr int kEvents = 300;
   std::vector<std::string> digests;
+  std::vector<std::pair<unsigned, int>> events;  // the seed and event of each digest
   for (unsigned seed = 1; seed <= 60; ++seed) {
-    SessionFolder folder;
-    ASSERT_EQ(Session(seed).Run(300, &digests), std::nullopt) << "seed " << seed;
+    const SessionFolder folder;
+    Session session(seed);
+    const auto broken = session.Run(kEvents, [&](int n, const std::string& what) {
+      const uint64_t digest = session.Digest(session.Heard(), n % 8 == 7 || n + 1 == kEvents);
+      digests.push_back(std::to_string(seed) + " " + std::to_string(n) + " " + what + " " + testing::Hex(digest, 8));
+      events.emplace_back(seed, n);
+    });
+    ASSERT_EQ(broken, std::nullopt) << "seed " << seed;
   }
-  testing::ExpectGolden("sessions.txt", digests);
+  testing::ExpectGolden("sessions.txt", digests, [&](std::size_t i, auto&) { return Replay(events[i].first,
+                                                                                      events[i].second); });
 }
 
 // Seeds from 1000 on; make soak runs TOVA_SESSIONS=5000 of TOVA_EVENTS=2000. Seed 1006 once broke

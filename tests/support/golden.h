@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <set>
+#include <sstream>
 #include <span>
 #include <string>
 #include <vector>
@@ -30,8 +34,34 @@ inline std::string Hex(uint64_t value, int digits = 16) {
   return s;
 }
 
-// Compares the lines with tests/golden/<name>, reporting the first that differs.
-inline void ExpectGolden(const std::string& name, const std::vector<std::string>& lines) {
+inline std::vector<std::string> Lines(std::istream&& in) {
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// The lines `after` lost from `before`, "-" and the line's number in `before`, then those it
+// gained, "+" and the number in `after`; empty when they are the same lines in the same numbers.
+inline std::string DiffLines(const std::string& before, const std::string& after) {
+  const std::vector<std::string> a = Lines(std::istringstream(before)), b = Lines(std::istringstream(after));
+  std::string diff;
+  for (auto [from, to, mark] : {std::tuple(&a, &b, "-"), std::tuple(&b, &a, "+")}) {
+    std::multiset<std::string> there(to->begin(), to->end());
+    for (std::size_t i = 0; i < from->size(); ++i) {
+      if (const auto found = there.find((*from)[i]); found != there.end()) there.erase(found);
+      else diff += mark + std::to_string(i + 1) + " " + (*from)[i] + "\n";
+    }
+  }
+  return diff;
+}
+
+// What the line at `index`, which differs from `golden`, was made from, readable.
+using Explain = std::function<std::string(std::size_t index, const std::string& golden)>;
+
+// Compares the lines with tests/golden/<name>. Reports the first that differs, against its golden
+// line, with how many differ in all and what `explain` says of it.
+inline void ExpectGolden(const std::string& name, const std::vector<std::string>& lines,
+                         const Explain& explain = nullptr) {
   const std::string path = TOVA_SOURCE_DIR "/tests/golden/" + name;
   if (const char* update = std::getenv("TOVA_UPDATE_GOLDEN"); update && *update == '1') {
     std::ofstream out(path, std::ios::binary);
@@ -40,12 +70,16 @@ inline void ExpectGolden(const std::string& name, const std::vector<std::string>
   }
   std::ifstream in(path, std::ios::binary);
   ASSERT_TRUE(in) << path << " is missing; TOVA_UPDATE_GOLDEN=1 writes it";
-  std::vector<std::string> golden;
-  for (std::string line; std::getline(in, line);) golden.push_back(line);
-  for (std::size_t i = 0; i < std::max(lines.size(), golden.size()); ++i) {
-    ASSERT_EQ(i < lines.size() ? lines[i] : "(no line)", i < golden.size() ? golden[i] : "(no line)")
-        << name << ", line " << i + 1;
+  const std::vector<std::string> golden = Lines(std::move(in));
+  const auto at = [](const std::vector<std::string>& v, std::size_t i) { return i < v.size() ? v[i] : "(no line)"; };
+  std::size_t first = 0, differing = 0;
+  for (std::size_t i = std::max(lines.size(), golden.size()); i-- > 0;) {
+    if (at(lines, i) != at(golden, i)) first = i, ++differing;
   }
+  if (differing == 0) return;
+  ADD_FAILURE() << name << ", line " << first + 1 << " (the first of " << differing << " lines that differ)\n"
+                << "  now:    " << at(lines, first) << "\n  golden: " << at(golden, first) << "\n"
+                << (explain && first < lines.size() ? explain(first, at(golden, first)) : "");
 }
 
 }  // namespace tova::testing
