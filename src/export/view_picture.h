@@ -15,8 +15,8 @@ struct Tables;
 struct ViewOptions {
   int16_t tilt = 45;
   int16_t turn = 45;
-  int16_t size = kScrollBars[0].value;    // tenths, where the "Size:" bar starts
-  int16_t centre = kScrollBars[1].value;  // where the "Centre:" bar starts
+  int16_t size = kSizeRange.value;      // tenths, where the "Size:" bar starts
+  int16_t centre = kCentreRange.value;  // where the "Centre:" bar starts
   Rgb pen = kViewForeColour;
   Rgb background = kViewBackColour;
 };

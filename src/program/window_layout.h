@@ -1,5 +1,5 @@
 // The main window: its caption, size and look, the two picture boxes, the pane dividers, the tab
-// order and the scroll bars' ranges, and the shape of a control's row (the rows of the control
+// order, the scroll bars' ranges, and the shape of a control's row (the rows of the control
 // column and the menus are in app/controls.h, beside the actions they name). Places are in twips
 // (15 to a pixel), relative to the window's client area, or to the canvas's drawing area for what
 // lies inside it.
@@ -26,6 +26,14 @@ inline constexpr Action Calls{[](Program& program, int16_t) { Handler(program); 
 
 enum class ControlKind : uint8_t { PictureBox, Button, Label, CheckBox, HScrollBar, TextBox };
 
+// A scroll bar's range and its position at start.
+struct ScrollRange {
+  int16_t min = 0, max = 0, value = 0;
+};
+inline constexpr ScrollRange kSizeRange{1, 50, 14};     // "Size:", the 3D view's scale in tenths
+inline constexpr ScrollRange kCentreRange{0, 200, 100};  // "Centre:", the point the model turns about
+inline constexpr ScrollRange kStepRange{1, 35, 5};      // "Step:", degrees per step
+
 struct ControlLayout {
   std::string_view name;
   ControlKind kind;
@@ -33,6 +41,7 @@ struct ControlLayout {
   int left, top, width, height;  // twips
   std::string_view tip = {};     // what it does: its tooltip and accessible description
   Action action = {};            // a button's click, a scroll bar's change
+  ScrollRange range = {};        // a scroll bar's
 };
 
 constexpr int TwipsToPixels(int twips) {
@@ -80,15 +89,5 @@ inline constexpr std::array<std::string_view, 40> kTabOrder{
     "C15", "cpp", "cqq", "C16",  "cdd",  "D",      "Text3",  "CC8",    "Dsize",  "Label4",
     "Label5", "Label3", "Check1", "Check2", "a1", "a2", "a4",  "a3",     "a5",     "Check3"};
 
-// The scroll bars: range and position at start.
-struct ScrollBarRange {
-  std::string_view name;
-  int16_t min, max, value;
-};
-inline constexpr std::array<ScrollBarRange, 3> kScrollBars{{
-    {"cpp", 1, 50, 14},
-    {"cqq", 0, 200, 100},
-    {"cdd", 1, 35, 5},
-}};
 
 }  // namespace tova

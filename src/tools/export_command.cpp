@@ -68,14 +68,11 @@ struct NumberOption {
   int16_t ViewOptions::*field;
   int lowest, highest;
 };
-constexpr const ScrollBarRange& kSizeBar = kScrollBars[0];
-constexpr const ScrollBarRange& kCentreBar = kScrollBars[1];
-static_assert(kSizeBar.name == "cpp" && kCentreBar.name == "cqq");
 constexpr NumberOption kNumberOptions[] = {
     {"--tilt", &ViewOptions::tilt, -32768, 32767},
     {"--turn", &ViewOptions::turn, -32768, 32767},
-    {"--size", &ViewOptions::size, kSizeBar.min, kSizeBar.max},
-    {"--centre", &ViewOptions::centre, kCentreBar.min, kCentreBar.max},
+    {"--size", &ViewOptions::size, kSizeRange.min, kSizeRange.max},
+    {"--centre", &ViewOptions::centre, kCentreRange.min, kCentreRange.max},
 };
 constexpr const char* kColourOptions[] = {"--pen", "--background"};
 

@@ -18,7 +18,11 @@ std::string Control(const ControlLayout& c) {
   return "{\"name\":" + JsonQuoted(c.name) + ",\"kind\":" + JsonQuoted(kKindNames[static_cast<int>(c.kind)]) +
          ",\"caption\":" + JsonQuoted(c.caption) + ",\"tip\":" + JsonQuoted(c.tip) + ",\"left\":" +
          Number(TwipsToPixels(c.left)) + ",\"top\":" + Number(TwipsToPixels(c.top)) + ",\"width\":" +
-         Number(TwipsToPixels(c.width)) + ",\"height\":" + Number(TwipsToPixels(c.height)) + "}";
+         Number(TwipsToPixels(c.width)) + ",\"height\":" + Number(TwipsToPixels(c.height)) +
+         (c.kind == ControlKind::HScrollBar ? ",\"min\":" + Number(c.range.min) + ",\"max\":" + Number(c.range.max) +
+                                                  ",\"value\":" + Number(c.range.value)
+                                            : "") +
+         "}";
 }
 
 }  // namespace
@@ -45,10 +49,6 @@ std::string LayoutJson() {
           });
   json += ",\"tabOrder\":" + JsonList(kTabOrder, JsonQuoted);
   json += ",\"inputKinds\":" + JsonList(kInputKindNames, JsonQuoted);
-  json += ",\"scrollBars\":" + JsonList(kScrollBars, [](const ScrollBarRange& r) {
-            return "{\"name\":" + JsonQuoted(r.name) + ",\"min\":" + Number(r.min) + ",\"max\":" + Number(r.max) +
-                   ",\"value\":" + Number(r.value) + "}";
-          });
   return json + "}";
 }
 

@@ -102,7 +102,11 @@ Words RandomEvents::Next(const Program& program, const ScriptedShell& shell) {
     }
   }
   const MenuLayout& menu = kMenuBar[static_cast<std::size_t>(Pick(int(kMenuBar.size())))];
-  const ScrollBarRange& bar = kScrollBars[static_cast<std::size_t>(Pick(int(kScrollBars.size())))];
+  std::vector<const ControlLayout*> bars;
+  for (const ControlLayout& c : kControlColumn) {
+    if (c.kind == ControlKind::HScrollBar) bars.push_back(&c);
+  }
+  const ControlLayout& bar = *bars[static_cast<std::size_t>(Pick(int(bars.size())))];
   const auto one = [&](const std::vector<std::string_view>& from, std::string_view otherwise) {
     return std::string(from.empty() ? otherwise : from[static_cast<std::size_t>(Pick(int(from.size())))]);
   };
@@ -118,7 +122,7 @@ Words RandomEvents::Next(const Program& program, const ScriptedShell& shell) {
     line = "menu-key " + std::string(menu.name) + " " + std::to_string(Pick(int(menu.items.size())));
   }
   if (kind == 20 && usable(bar.name)) {
-    line = "scroll " + std::string(bar.name) + " " + std::to_string(bar.min + Pick(bar.max - bar.min + 1));
+    line = "scroll " + std::string(bar.name) + " " + std::to_string(bar.range.min + Pick(bar.range.max - bar.range.min + 1));
   }
   if (kind == 21) line = "check " + one({"Check1", "Check2", "Check3"}, "");
   if (kind == 22) line = usable("a5") ? "go " + one({"C12", "C14", "C15"}, "") : "press " + one({"C9", "C13"}, "");

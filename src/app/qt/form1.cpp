@@ -89,12 +89,8 @@ QWidget* CreateControl(const ControlLayout& c, QWidget* parent) {
       break;
     case ControlKind::HScrollBar: {
       auto* bar = new QScrollBar(Qt::Horizontal, parent);
-      for (const ScrollBarRange& r : kScrollBars) {
-        if (r.name == c.name) {
-          bar->setRange(r.min, r.max);
-          bar->setValue(r.value);
-        }
-      }
+      bar->setRange(c.range.min, c.range.max);
+      bar->setValue(c.range.value);
       widget = bar;
       break;
     }

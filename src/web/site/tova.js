@@ -59,8 +59,7 @@ window.Tova = (() => {
       case 'HScrollBar': {
         node = document.createElement('input');
         node.type = 'range';
-        const r = layout.scrollBars.find(b => b.name === c.name);
-        Object.assign(node, {min: r.min, max: r.max, value: r.value});
+        Object.assign(node, {min: c.min, max: c.max, value: c.value});
         node.addEventListener('input', () => input('scroll', c.name));
         break;
       }
