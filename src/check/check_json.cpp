@@ -1,6 +1,7 @@
 #include "check/check_json.h"
 
 #include "check/difference_picture.h"
+#include "check/difference_words.h"
 #include "document/document_format.h"
 #include "figures/json_text.h"
 
@@ -30,12 +31,14 @@ std::string Head(const Element& e) {
   return "{\"kind\":" + JsonQuoted(ElementKindName(e.kind)) + ",\"row\":" + std::to_string(e.row);
 }
 
-std::string ElementJson(const Element& e) {
+std::string Words(const std::vector<std::string>& sentences) { return ",\"words\":" + JsonList(sentences, JsonQuoted); }
+
+std::string ElementJson(const Element& e, const std::vector<std::string>& sentences) {
   std::string views;
   for (const CanvasFigure& f : e.Figures()) {
     views += (views.empty() ? "" : ",") + View(f, "\"lineKind\":" + JsonQuoted(LineKindName(f.lineKind)));
   }
-  return Head(e) + ",\"views\":[" + views + "]}";
+  return Head(e) + ",\"views\":[" + views + "]" + Words(sentences) + "}";
 }
 
 std::string WrongKindJson(const WrongKind& w) {
@@ -44,21 +47,25 @@ std::string WrongKindJson(const WrongKind& w) {
     views += (views.empty() ? "" : ",") + View(w.drawing.figures[d.figure], "\"key\":" + JsonQuoted(LineKindName(d.key)) +
                                                                           ",\"drawing\":" + JsonQuoted(LineKindName(d.drawing)));
   }
-  return Head(w.key) + ",\"drawingRow\":" + std::to_string(w.drawing.row) + ",\"views\":[" + views + "]}";
+  return Head(w.key) + ",\"drawingRow\":" + std::to_string(w.drawing.row) + ",\"views\":[" + views + "]" +
+         Words(WrongKindInWords(w)) + "}";
 }
 
 }  // namespace
 
 std::string CheckResultMembers(const CheckResult& r) {
-  return "\"score\":" + std::to_string(r.score) + ",\"missing\":" + JsonList(r.missing, ElementJson) +
-         ",\"extra\":" + JsonList(r.extra, ElementJson) + ",\"wrongKind\":" + JsonList(r.wrongKind, WrongKindJson);
+  return "\"score\":" + std::to_string(r.score) + ",\"missing\":" +
+         JsonList(r.missing, [](const Element& e) { return ElementJson(e, MissingInWords(e)); }) + ",\"extra\":" +
+         JsonList(r.extra, [](const Element& e) { return ElementJson(e, ExtraInWords(e)); }) + ",\"wrongKind\":" +
+         JsonList(r.wrongKind, WrongKindJson);
 }
 
 std::string SelfCheckJson(const Tables& drawing, std::string_view keyText) {
   const DocumentReading key = ReadDocument(keyText);
   if (!key.tables) return "{\"error\":" + JsonQuoted(key.reason) + "}";
   const CheckResult r = CheckDrawing(*key.tables, drawing, {});
-  return "{" + CheckResultMembers(r) + ",\"words\":" + JsonQuoted(DifferencesInWords(r)) +
+  return "{" + CheckResultMembers(r) + ",\"counts\":" + JsonQuoted(DifferencesInWords(r)) +
+         ",\"sentences\":" + JsonList(DifferenceSentences(r), JsonQuoted) +
          ",\"overlay\":" + JsonQuoted(DifferencesOverCanvas(r)) + "}";
 }
 

@@ -4,6 +4,7 @@
 
 #include "check/check_json.h"
 #include "check/difference_picture.h"
+#include "check/difference_words.h"
 #include "figures/json_text.h"
 #include "figures/number_text.h"
 
@@ -34,42 +35,15 @@ std::string CsvField(const std::string& text) {
   return out + "\"";
 }
 
-std::string Point(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
-
-std::string FigureInWords(const CanvasFigure& f) {
-  const std::string view = ViewName(f.pane);
-  switch (f.kind) {
-    case FigureKind::Line: return view + " " + Point(f.x1, f.y1) + "–" + Point(f.x2, f.y2);
-    case FigureKind::Circle: return view + " circle at " + Point(f.cx, f.cy) + ", radius " + std::to_string(f.radius);
-    case FigureKind::Arc:
-      return view + " arc at " + Point(f.cx, f.cy) + ", radius " + std::to_string(f.radius) + ", " +
-             std::to_string(f.startDeg) + "° to " + std::to_string(f.endDeg) + "°";
-  }
-  return view;
-}
-
-std::string ElementInWords(const Element& e) {
-  std::string text = std::string(ElementKindName(e.kind)) + " (row " + std::to_string(e.row) + "): ";
-  for (std::size_t i = 0; i < e.count; ++i) text += (i ? "; " : "") + FigureInWords(e.figures[i]);
-  return text;
-}
-
-std::string WrongKindInWords(const WrongKind& w) {
-  std::string text = std::string(ElementKindName(w.key.kind)) + " (row " + std::to_string(w.drawing.row) + "): ";
-  for (std::size_t i = 0; i < w.views.size(); ++i) {
-    const KindDifference& d = w.views[i];
-    text += (i ? "; " : "") + FigureInWords(w.drawing.figures[d.figure]) + " drawn " + LineKindName(d.drawing) +
-            ", the key has " + LineKindName(d.key);
-  }
-  return text;
-}
-
+// A heading in the difference's colour, then a line for each sentence of each item.
 template <typename T, typename F>
-std::string HtmlList(const char* heading, const char* colour, const std::vector<T>& items, F words) {
+std::string HtmlList(const char* heading, const char* colour, const std::vector<T>& items, F sentences) {
   if (items.empty()) return {};
   std::string html = std::string("<h3><span class=\"swatch\" style=\"background:") + colour + "\"></span>" + heading +
                      "</h3>\n<ul>\n";
-  for (const T& item : items) html += "<li>" + Html(words(item)) + "</li>\n";
+  for (const T& item : items) {
+    for (const std::string& sentence : sentences(item)) html += "<li>" + Html(sentence) + "</li>\n";
+  }
   return html + "</ul>\n";
 }
 
@@ -87,9 +61,11 @@ svg { max-width: 100%; height: auto; border: 1px solid #c0c0c0; }
 
 }  // namespace
 
-std::string CheckLine(const CheckedDrawing& d) {
+std::string CheckLines(const CheckedDrawing& d) {
   if (!d.result) return d.file + ": not read";
-  return d.file + ": " + std::to_string(d.result->score) + " (" + DifferencesInWords(*d.result) + ")";
+  std::string lines = d.file + ": " + std::to_string(d.result->score) + " (" + DifferencesInWords(*d.result) + ")";
+  for (const std::string& sentence : DifferenceSentences(*d.result)) lines += "\n  " + sentence;
+  return lines;
 }
 
 std::string CheckSummary(const CheckRun& run) {
@@ -179,9 +155,9 @@ std::string FormatCheckHtml(const CheckRun& run) {
     const CheckResult& r = *d.result;
     html += "<p>Score " + std::to_string(r.score) + ": " + Html(DifferencesInWords(r)) + ".</p>\n";
     html += CheckPicture(run.keyElements, d.elements, r);
-    html += HtmlList("Missing", kMissingColour, r.missing, ElementInWords);
-    html += HtmlList("Extra", kExtraColour, r.extra, ElementInWords);
+    html += HtmlList("Missing", kMissingColour, r.missing, MissingInWords);
     html += HtmlList("Wrong line kind", kWrongKindColour, r.wrongKind, WrongKindInWords);
+    html += HtmlList("Extra", kExtraColour, r.extra, ExtraInWords);
     html += "</section>\n";
   }
   return html + "</body>\n</html>\n";

@@ -24,8 +24,10 @@ struct CheckRun {
   std::vector<CheckedDrawing> drawings;
 };
 
-// "anna.KRT: 85 (2 missing, 1 extra, 1 wrong line kind)", or "bob.KRT: not read".
-[[nodiscard]] std::string CheckLine(const CheckedDrawing& d);
+// "anna.KRT: 85 (2 missing, 1 extra, 1 wrong line kind)", then what differs, a sentence a line
+// indented ("  Front view: the edge from (40, 195) to (160, 195) is missing."); or "bob.KRT: not
+// read".
+[[nodiscard]] std::string CheckLines(const CheckedDrawing& d);
 // "3 drawings: 1 matches the key, 1 differs, 1 could not be read".
 [[nodiscard]] std::string CheckSummary(const CheckRun& run);
 

@@ -1,13 +1,16 @@
 #include "check/difference_picture.h"
 
+#include "check/difference_words.h"
 #include "figures/svg_figures.h"
 #include "program/window_layout.h"
 
 namespace tova {
 namespace {
 
-std::string Description(const char* what, const Element& e) {
-  return std::string(what) + " " + ElementKindName(e.kind) + " (row " + std::to_string(e.row) + ")";
+std::string Title(const std::vector<std::string>& sentences) {
+  std::string title;
+  for (const std::string& s : sentences) title += (title.empty() ? "" : "\n") + s;
+  return title;
 }
 
 // The element's figures in one group of that colour; with `only`, just the figures it names.
@@ -25,22 +28,42 @@ std::string Group(const Element& e, const char* colour, const std::string& title
 
 Shift Back(Shift s) { return {-s.a, -s.b, -s.c}; }
 
+// Extra elements first, then wrong line kinds (wider, so that they show round the line), then
+// missing ones on top, dashed, so that a missing element shows where an extra one lies over it
+// and the extra one shows through its gaps.
 std::string Differences(const CheckResult& r, bool inDrawingPlace) {
   std::string svg;
-  for (const Element& e : r.missing) {
-    svg += Group(inDrawingPlace ? Shifted(e, Back(r.shift)) : e, kMissingColour, Description("missing", e));
-  }
   for (const Element& e : r.extra) {
-    svg += Group(inDrawingPlace ? e : Shifted(e, r.shift), kExtraColour, Description("extra", e));
+    svg += Group(inDrawingPlace ? e : Shifted(e, r.shift), kExtraColour, Title(ExtraInWords(e)));
   }
+  svg += "<g stroke-width=\"4\" stroke-opacity=\"0.8\">";
   for (const WrongKind& w : r.wrongKind) {
-    std::string title = Description("wrong line kind:", w.drawing);
-    for (const KindDifference& d : w.views) {
-      title += std::string(", ") + ViewName(d.pane) + " " + LineKindName(d.drawing) + " for " + LineKindName(d.key);
-    }
-    svg += Group(inDrawingPlace ? w.drawing : Shifted(w.drawing, r.shift), kWrongKindColour, title, &w.views);
+    svg += Group(inDrawingPlace ? w.drawing : Shifted(w.drawing, r.shift), kWrongKindColour,
+                 Title(WrongKindInWords(w)), &w.views);
   }
-  return svg;
+  svg += "</g>\n<g stroke-dasharray=\"5 3\">";
+  for (const Element& e : r.missing) {
+    svg += Group(inDrawingPlace ? Shifted(e, Back(r.shift)) : e, kMissingColour, Title(MissingInWords(e)));
+  }
+  return svg + "</g>\n";
+}
+
+// The views' names at their corners, and in the quarter that belongs to no view, what each
+// colour means.
+std::string Legend() {
+  const auto text = [](int x, int y, const std::string& words, const char* colour = "#000000") {
+    return "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" fill=\"" + colour + "\">" + words +
+           "</text>";
+  };
+  const int fold = TwipsToPixels(kDividers[0].y1);
+  std::string svg = "<g font-family=\"sans-serif\" font-size=\"11\" stroke=\"none\">" + text(4, 12, "Front") +
+                    text(4, fold + 14, "Top") + text(fold + 4, 12, "Side");
+  const std::pair<const char*, const char*> kMeanings[] = {
+      {"#b0b0b0", "grey: the key"}, {"#404040", "dark grey: the drawing"}, {kMissingColour, "red, dashed: missing"},
+      {kExtraColour, "blue: not in the key"}, {kWrongKindColour, "orange: another line kind"}};
+  int y = fold + 20;
+  for (const auto& [colour, words] : kMeanings) svg += text(fold + 10, y += 16, words, colour);
+  return svg + "</g>\n";
 }
 
 std::string Picture(const std::string& ground, const std::string& body) {
@@ -62,7 +85,7 @@ std::string CheckPicture(const std::vector<Element>& key, const std::vector<Elem
   for (const Element& e : key) body += Group(e, "#d0d0d0", "");
   body += "</g>\n<g class=\"drawing\">\n";
   for (const Element& e : drawing) body += Group(Shifted(e, result.shift), "#404040", "");
-  body += "</g>\n<g class=\"differences\" stroke-width=\"2\">\n" + Differences(result, false) + "</g>\n";
+  body += "</g>\n<g class=\"differences\" stroke-width=\"2\">\n" + Differences(result, false) + "</g>\n" + Legend();
   return Picture("<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n", body);
 }
 

@@ -110,7 +110,7 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
       err << "tova-check: " << drawing.failure << '\n';
       status = kTrouble;
     }
-    if (!request.json) out << CheckLine(checked) << '\n';
+    if (!request.json) out << CheckLines(checked) << '\n';
     run.drawings.push_back(std::move(checked));
   }
   if (request.json) {

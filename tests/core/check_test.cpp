@@ -6,6 +6,7 @@
 #include <random>
 
 #include "check/comparison.h"
+#include "check/difference_words.h"
 #include "document/document_format.h"
 #include "program/line_kinds.h"
 #include "program/panes.h"
@@ -167,6 +168,23 @@ TEST(Check, WhatDiffersIsNamedWhereTheKeyAndTheDrawingHaveIt) {
   ASSERT_EQ(r.missing.size(), 1u);
   EXPECT_EQ(r.missing[0].figures[0].x1, key.lineTable[0].x1);  // where the key has it
   EXPECT_EQ(DifferencesInWords(r), "1 missing, 0 extra, 1 wrong line kind");
+  // In words, view by view: a missing element where the key has it, the others where the drawing has them.
+  std::vector<std::string> said = DifferenceSentences(r);
+  for (const Element& e : DrawingElements(key)) {
+    if (e.kind != ElementKind::Line) for (const std::string& s : ExtraInWords(e)) said.push_back(s);
+  }
+  ASSERT_EQ(said.size(), 4u + 13u);
+  for (const auto& [at, words] : std::initializer_list<std::pair<std::size_t, const char*>>{
+           {0, "Front view: the edge from (175, 195) to (55, 195) is missing."},
+           {2, "Side view: the edge seen end-on at (245, 195) is missing."},
+           {3, "Top view: the edge from (185, 245) to (65, 245) is dotted; the key's is solid."},
+           {4, "Top view: the circle at (115, 295) with radius 30 is not in the key."},
+           {5, "Front view: the circle seen edge-on from (85, 135) to (145, 135) is not in the key."},
+           {10, "Front view: the arc at (60, 60) with radius 40 from 30° to 29° is not in the key."},
+           {11, "Top view: the arc seen edge-on from (20, 300) to (100, 300) is not in the key."},
+           {13, "Front view: the line joining two circles from (85, 135) to (85, 65) is not in the key."}}) {
+    EXPECT_EQ(said[at], words);
+  }
   EXPECT_EQ(DifferencesInWords(CheckDrawing(Tables{}, key, {})), "0 missing, 16 extra, 0 wrong line kinds");
   EXPECT_EQ(CheckDrawing(Tables{}, Tables{}, {}).score, 100);
 }

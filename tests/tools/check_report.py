@@ -80,8 +80,10 @@ def main(tool, sample):
                       len(r.get("wrongKind", []))) for f, r in judged.items()}
         assert counts["anna.KRT"] == (100, 0, 0, 0) and counts["李明.KRT"][1:] == (1, 0, 0), counts
         assert counts["bob.KRT"][1:] == (0, 0, 1) and counts["bob.KRT"][0] < 100, counts
+        bob = "Top view: the edge from (175, 245) to (55, 245) is dotted; the key's is solid."
         assert judged["bob.KRT"]["wrongKind"][0]["views"] == [
             {"view": "top", "line": [175, 245, 55, 245], "key": "TrueL", "drawing": "EmptL"}], judged["bob.KRT"]
+        assert judged["bob.KRT"]["wrongKind"][0]["words"] == [bob], judged["bob.KRT"]
         assert judged["李明.KRT"]["missing"][0]["kind"] == "line" and "error" not in judged["anna.KRT"]
         assert all("error" in judged[f] and "score" not in judged[f] for f in names[4:])
 
@@ -97,8 +99,9 @@ def main(tool, sample):
         shown = {s["name"]: s["svg"] for s in page.sections.values()}
         assert shown == {n: int(n in names[:4]) for n in names}, shown
 
-        for drawing, status in [("anna.KRT", 0), ("bob.KRT", 1)]:
-            assert subprocess.run([tool, "key.KRT", drawing], cwd=d, capture_output=True).returncode == status
+        for drawing, status, said in [("anna.KRT", 0, "\n"), ("bob.KRT", 1, f"\n  {bob}\n")]:
+            run = subprocess.run([tool, "key.KRT", drawing], cwd=d, capture_output=True, text=True)
+            assert run.returncode == status and run.stdout.split(")", 1)[1].startswith(said + "1 drawing"), run
         for wrong, named in [(["--tolerance", "x"], "--tolerance"), (["--frob"], "--frob"), ([], "at least one"),
                              (["--html", "anna.KRT"], "anna.KRT"), (["--anywhere=no"], "--anywhere")]:
             run = subprocess.run([tool, *wrong, "key.KRT", "anna.KRT"][: None if wrong else 2],

@@ -217,6 +217,8 @@ def self_check(page):
         assert page.js("return document.getElementById('check-result').textContent") == \
             "80%: 3 missing, 0 extra, 0 wrong line kinds"
         assert page.js("return document.querySelectorAll('.check-overlay g[stroke=\"#e00000\"]').length") == 3
+        said = page.js("return [...document.querySelectorAll('#check-words li')].map(li => li.textContent)")
+        assert len(said) == 10 and said[0] == "Top view: the circle at (115, 295) with radius 30 is missing.", said
         assert pixels(page, "P") == before and not page.js("return Tova.module._tova_changed()"), "unchanged"
         axe_finds_nothing(page, ("the self-check", page.screen))
         random_session.click_at(page, page.screen[3], *page.at("P", 100, 100))

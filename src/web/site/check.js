@@ -1,7 +1,7 @@
 // The self-check of an exercise link (?drawing=ex/ex1.KRT&key=ex/ex1-key.KRT): a "Check" button
-// beside the window compares the drawing as it stands with the key and says how well it matches;
-// the differences lie over the canvas until the user's next action. The drawing, and what the
-// canvas shows of it, stay as they are.
+// beside the window compares the drawing as it stands with the key and says how well it matches
+// and, view by view, what differs; the differences lie over the canvas until the user's next
+// action. The drawing, and what the canvas shows of it, stay as they are.
 'use strict';
 
 (() => {
@@ -29,7 +29,14 @@
       result.textContent = `The key cannot be read: ${answer.error}.`;
       return;
     }
-    result.textContent = `${answer.score}%: ${answer.words}`;
+    result.textContent = `${answer.score}%: ${answer.counts}`;
+    const words = document.getElementById('check-words');
+    words.querySelector('ul').replaceChildren(...answer.sentences.map(sentence => {
+      const item = document.createElement('li');
+      item.textContent = sentence;
+      return item;
+    }));
+    words.hidden = !answer.sentences.length;
     overlay = document.createElement('div');
     overlay.className = 'check-overlay';
     overlay.innerHTML = answer.overlay;

@@ -1,0 +1,70 @@
+#include "check/difference_words.h"
+
+namespace tova {
+namespace {
+
+std::string Point(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+
+std::string ViewTitle(int16_t pane) {
+  const std::string view = ViewName(pane);
+  if (view == "outside") return "Outside the views";
+  return char(view[0] - 'a' + 'A') + view.substr(1) + " view";
+}
+
+// The figure as a teacher names it: a line unit's line is an edge, a circle unit's projection line
+// is its circle seen edge-on, a relation's lines join its two circles.
+std::string FigureWords(const Element& e, std::size_t i) {
+  const CanvasFigure& f = e.figures[i];
+  const std::string from = " from " + Point(f.x1, f.y1) + " to " + Point(f.x2, f.y2);
+  switch (f.kind) {
+    case FigureKind::Circle: return "the circle at " + Point(f.cx, f.cy) + " with radius " + std::to_string(f.radius);
+    case FigureKind::Arc:
+      return "the arc at " + Point(f.cx, f.cy) + " with radius " + std::to_string(f.radius) + " from " +
+             std::to_string(f.startDeg) + "° to " + std::to_string(f.endDeg) + "°";
+    case FigureKind::Line:
+      if (e.kind == ElementKind::Line && f.x1 == f.x2 && f.y1 == f.y2) return "the edge seen end-on at " + Point(f.x1, f.y1);
+      if (e.kind == ElementKind::Line) return "the edge" + from;
+      if (e.kind == ElementKind::Relation) return "the line joining two circles" + from;
+      return std::string(e.kind == ElementKind::Arc ? "the arc" : "the circle") + " seen edge-on" + from;
+  }
+  return {};
+}
+
+// A relation's circles are its units' and are judged with them: its words are its joining lines.
+std::vector<std::string> Sentences(const Element& e, const std::string& what) {
+  std::vector<std::string> out;
+  for (std::size_t i = e.kind == ElementKind::Relation ? 2 : 0; i < e.count; ++i) {
+    out.push_back(ViewTitle(e.figures[i].pane) + ": " + FigureWords(e, i) + " " + what + ".");
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string LineKindWord(int16_t lineKind) {
+  static constexpr const char* kWords[] = {"solid", "thick", "dotted"};
+  return lineKind >= 0 && lineKind <= 2 ? kWords[lineKind] : "line kind " + std::to_string(lineKind);
+}
+
+std::vector<std::string> MissingInWords(const Element& key) { return Sentences(key, "is missing"); }
+std::vector<std::string> ExtraInWords(const Element& drawing) { return Sentences(drawing, "is not in the key"); }
+
+std::vector<std::string> WrongKindInWords(const WrongKind& w) {
+  std::vector<std::string> out;
+  for (const KindDifference& d : w.views) {
+    out.push_back(ViewTitle(d.pane) + ": " + FigureWords(w.drawing, d.figure) + " is " + LineKindWord(d.drawing) +
+                  "; the key's is " + LineKindWord(d.key) + ".");
+  }
+  return out;
+}
+
+std::vector<std::string> DifferenceSentences(const CheckResult& r) {
+  std::vector<std::string> out;
+  const auto add = [&out](const std::vector<std::string>& more) { out.insert(out.end(), more.begin(), more.end()); };
+  for (const Element& e : r.missing) add(MissingInWords(e));
+  for (const WrongKind& w : r.wrongKind) add(WrongKindInWords(w));
+  for (const Element& e : r.extra) add(ExtraInWords(e));
+  return out;
+}
+
+}  // namespace tova
