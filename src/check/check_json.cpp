@@ -57,7 +57,8 @@ std::string CheckResultMembers(const CheckResult& r) {
   return "\"score\":" + std::to_string(r.score) + ",\"missing\":" +
          JsonList(r.missing, [](const Element& e) { return ElementJson(e, MissingInWords(e)); }) + ",\"extra\":" +
          JsonList(r.extra, [](const Element& e) { return ElementJson(e, ExtraInWords(e)); }) + ",\"wrongKind\":" +
-         JsonList(r.wrongKind, WrongKindJson);
+         JsonList(r.wrongKind, WrongKindJson) +
+         (PlacementInWords(r).empty() ? "" : ",\"placement\":" + JsonQuoted(PlacementInWords(r)));
 }
 
 std::string SelfCheckJson(const Tables& drawing, std::string_view keyText) {

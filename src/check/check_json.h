@@ -13,7 +13,8 @@ namespace tova {
 // with the view's name and the figure's coordinates ("line": [x1, y1, x2, y2], "circle":
 // [cx, cy, radius], "arc": [cx, cy, radius, startDeg, endDeg]) and line kind, and its "words", a
 // sentence for each view (difference_words.h). A wrong-kind entry gives the drawing's row as
-// well, and only the views whose kind differs, with both kinds.
+// well, and only the views whose kind differs, with both kinds. Where the object stands elsewhere
+// than the key's, "placement" says so in words.
 [[nodiscard]] std::string CheckResultMembers(const CheckResult& result);
 
 // A drawing checked against the key document `keyText` for the one who drew it: one object with

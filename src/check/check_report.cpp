@@ -154,6 +154,7 @@ std::string FormatCheckHtml(const CheckRun& run) {
     }
     const CheckResult& r = *d.result;
     html += "<p>Score " + std::to_string(r.score) + ": " + Html(DifferencesInWords(r)) + ".</p>\n";
+    if (const std::string where = PlacementInWords(r); !where.empty()) html += "<p>" + Html(where) + "</p>\n";
     html += CheckPicture(run.keyElements, d.elements, r);
     html += HtmlList("Missing", kMissingColour, r.missing, MissingInWords);
     html += HtmlList("Wrong line kind", kWrongKindColour, r.wrongKind, WrongKindInWords);

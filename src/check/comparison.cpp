@@ -234,6 +234,11 @@ std::vector<Shift> LikelyShifts(const std::vector<Element>& key, const std::vect
 CheckResult CheckDrawing(const std::vector<Element>& key, const std::vector<Element>& drawing,
                          const CheckOptions& options) {
   CheckResult best = CheckAt(key, drawing, {}, options.tolerance);
+  constexpr int kPoor = 80, kFarBetter = 20;
+  if (!options.anywhere && best.score <= kPoor) {
+    const CheckResult moved = CheckDrawing(key, drawing, {options.tolerance, true});
+    if (moved.score >= best.score + kFarBetter) best.elsewhere = Elsewhere{moved.shift, moved.score};
+  }
   if (!options.anywhere || best.Matches()) return best;
   for (const Shift& s : LikelyShifts(key, drawing, options.tolerance)) {
     CheckResult r = CheckAt(key, drawing, s, options.tolerance);

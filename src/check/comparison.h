@@ -2,6 +2,7 @@
 // relations it lacks, which it has beyond them, and which it draws with another line kind.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,18 +26,27 @@ struct WrongKind {
   std::vector<KindDifference> views;
 };
 
+// Where a drawing compared as placed would match far better if the whole object were moved: the
+// move that takes it onto the key's place, and the score it would have there.
+struct Elsewhere {
+  Shift shift;
+  int score = 0;
+};
+
 struct CheckResult {
   int score = 100;  // 0 to 100; 100 exactly when nothing is missing, extra or of the wrong kind
   std::vector<Element> missing;      // the key's, where the key has them
   std::vector<Element> extra;        // the drawing's, where the drawing has them
   std::vector<WrongKind> wrongKind;  // each element where the key and the drawing have it
   Shift shift;  // the move that takes the drawing onto the key (none unless anywhere)
+  std::optional<Elsewhere> elsewhere;  // not anywhere: a move that would raise the score by 20 or more
 
   bool Matches() const { return missing.empty() && extra.empty() && wrongKind.empty(); }
 };
 
 // Each key element is matched with at most one of the drawing's, as many as can be are, and among
-// the ways to match that many, one with the fewest line kinds that differ.
+// the ways to match that many, one with the fewest line kinds that differ. A drawing compared as
+// placed that scores 80 or less is tried anywhere too, to tell where it stands (`elsewhere`).
 // Relations are not judged by line kind: the program gives their lines none of the user's.
 [[nodiscard]] CheckResult CheckDrawing(const std::vector<Element>& key, const std::vector<Element>& drawing,
                                        const CheckOptions& options);

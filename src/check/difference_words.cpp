@@ -58,8 +58,29 @@ std::vector<std::string> WrongKindInWords(const WrongKind& w) {
   return out;
 }
 
+std::string PlacementInWords(const CheckResult& r) {
+  const Shift s = r.shift != Shift{} ? r.shift : r.elsewhere ? r.elsewhere->shift : Shift{};
+  // The drawing stands where the key is less the move that takes it there.
+  const std::pair<int, const char*> kParts[] = {{-s.a, " further right"}, {s.a, " further left"}, {-s.c, " lower"},
+                                                 {s.c, " higher"}, {-s.b, " lower in the top view"},
+                                                 {s.b, " higher in the top view"}};
+  std::vector<std::string> parts;
+  for (const auto& [n, way] : kParts) {
+    if (n > 0) parts.push_back(std::to_string(n) + " px" + way);
+  }
+  if (parts.empty()) return {};
+  std::string where = "The whole object is drawn ";
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    where += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+  }
+  where += " than the key's; ";
+  if (r.shift != Shift{}) return where + "it was compared where the key has it.";
+  return where + "placed where the key has it, it would score " + std::to_string(r.elsewhere->score) + ".";
+}
+
 std::vector<std::string> DifferenceSentences(const CheckResult& r) {
   std::vector<std::string> out;
+  if (std::string where = PlacementInWords(r); !where.empty()) out.push_back(std::move(where));
   const auto add = [&out](const std::vector<std::string>& more) { out.insert(out.end(), more.begin(), more.end()); };
   for (const Element& e : r.missing) add(MissingInWords(e));
   for (const WrongKind& w : r.wrongKind) add(WrongKindInWords(w));

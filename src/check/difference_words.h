@@ -20,8 +20,14 @@ namespace tova {
 // A sentence for each view whose line kind differs, where the drawing has it.
 [[nodiscard]] std::vector<std::string> WrongKindInWords(const WrongKind& w);
 
-// Every sentence of the result: what is missing, then what has another line kind, then what is
-// extra.
+// Where the whole object stands, when it stands elsewhere than the key's: "The whole object is
+// drawn 30 px further right and 20 px lower than the key's; placed where the key has it, it would
+// score 100." With the move a check anywhere made, that it was compared where the key has it.
+// Empty when it stands where the key does.
+[[nodiscard]] std::string PlacementInWords(const CheckResult& result);
+
+// Every sentence of the result: where the object stands, what is missing, then what has another
+// line kind, then what is extra.
 [[nodiscard]] std::vector<std::string> DifferenceSentences(const CheckResult& result);
 
 }  // namespace tova

@@ -173,16 +173,22 @@ TEST(Check, WhatDiffersIsNamedWhereTheKeyAndTheDrawingHaveIt) {
   for (const Element& e : DrawingElements(key)) {
     if (e.kind != ElementKind::Line) for (const std::string& s : ExtraInWords(e)) said.push_back(s);
   }
-  ASSERT_EQ(said.size(), 4u + 13u);
+  Tables moved = key;
+  MoveObject(moved, -5, 7, 3);
+  said.push_back(PlacementInWords(CheckDrawing(key, moved, {})));
+  ASSERT_EQ(said.size(), 5u + 13u + 1u);
   for (const auto& [at, words] : std::initializer_list<std::pair<std::size_t, const char*>>{
-           {0, "Front view: the edge from (175, 195) to (55, 195) is missing."},
-           {2, "Side view: the edge seen end-on at (245, 195) is missing."},
-           {3, "Top view: the edge from (185, 245) to (65, 245) is dotted; the key's is solid."},
-           {4, "Top view: the circle at (115, 295) with radius 30 is not in the key."},
-           {5, "Front view: the circle seen edge-on from (85, 135) to (145, 135) is not in the key."},
-           {10, "Front view: the arc at (60, 60) with radius 40 from 30° to 29° is not in the key."},
-           {11, "Top view: the arc seen edge-on from (20, 300) to (100, 300) is not in the key."},
-           {13, "Front view: the line joining two circles from (85, 135) to (85, 65) is not in the key."}}) {
+           {0, "The whole object is drawn 10 px further right than the key's; it was compared where the key has it."},
+           {1, "Front view: the edge from (175, 195) to (55, 195) is missing."},
+           {3, "Side view: the edge seen end-on at (245, 195) is missing."},
+           {4, "Top view: the edge from (185, 245) to (65, 245) is dotted; the key's is solid."},
+           {5, "Top view: the circle at (115, 295) with radius 30 is not in the key."},
+           {6, "Front view: the circle seen edge-on from (85, 135) to (145, 135) is not in the key."},
+           {11, "Front view: the arc at (60, 60) with radius 40 from 30° to 29° is not in the key."},
+           {12, "Top view: the arc seen edge-on from (20, 300) to (100, 300) is not in the key."},
+           {14, "Front view: the line joining two circles from (85, 135) to (85, 65) is not in the key."},
+           {18, "The whole object is drawn 5 px further left, 3 px lower and 7 px lower in the top view than the "
+                "key's; placed where the key has it, it would score 100."}}) {
     EXPECT_EQ(said[at], words);
   }
   EXPECT_EQ(DifferencesInWords(CheckDrawing(Tables{}, key, {})), "0 missing, 16 extra, 0 wrong line kinds");
