@@ -47,6 +47,65 @@ std::string HtmlList(const char* heading, const char* colour, const std::vector<
   return html + "</ul>\n";
 }
 
+std::string Names(const std::vector<std::string>& files) {
+  std::string names;
+  for (const std::string& f : files) names += (names.empty() ? "" : ", ") + f;
+  return names;
+}
+
+// The class at a glance: the key once, each element coloured by the share of the drawings read
+// that got it wrong (missing, or another line kind), then the elements most got wrong, with who.
+std::string ClassAtAGlance(const CheckRun& run, const std::vector<const CheckedDrawing*>& byName) {
+  const std::vector<Element>& key = run.keyElements;
+  const auto index = [&key](const Element& e) {
+    const auto same = [&e](const Element& k) {
+      return k.row == e.row && (k.kind == ElementKind::Relation) == (e.kind == ElementKind::Relation);
+    };
+    return static_cast<std::size_t>(std::find_if(key.begin(), key.end(), same) - key.begin());
+  };
+  std::vector<std::vector<std::string>> missing(key.size()), otherKind(key.size()), wrong(key.size());
+  std::size_t read = 0;
+  for (const CheckedDrawing* d : byName) {
+    if (!d->result) continue;
+    ++read;
+    for (const Element& e : d->result->missing) {
+      if (const std::size_t i = index(e); i < key.size()) missing[i].push_back(d->file), wrong[i].push_back(d->file);
+    }
+    for (const WrongKind& w : d->result->wrongKind) {
+      std::string views;
+      for (const KindDifference& v : w.views) views += std::string(views.empty() ? "" : ", ") + ViewName(v.pane) + " view";
+      if (const std::size_t i = index(w.key); i < key.size()) {
+        otherKind[i].push_back(d->file + " (" + views + ")"), wrong[i].push_back(d->file);
+      }
+    }
+  }
+  if (read == 0 || key.empty()) return {};
+  std::vector<ClassShare> shares(key.size());
+  std::vector<std::size_t> worst;
+  const auto percent = [read](std::size_t n) { return std::to_string((200 * n + read) / (2 * read)) + "%"; };
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    shares[i].share = static_cast<double>(wrong[i].size()) / static_cast<double>(read);
+    if (wrong[i].empty()) continue;
+    shares[i].title = Html(percent(wrong[i].size()) + " got it wrong: " + Names(wrong[i]));
+    shares[i].link = "#element-" + std::to_string(i + 1);
+    worst.push_back(i);
+  }
+  std::stable_sort(worst.begin(), worst.end(), [&](std::size_t a, std::size_t b) { return wrong[a].size() > wrong[b].size(); });
+  std::string html = "<section id=\"class\">\n<h2>The class at a glance</h2>\n<p>The key, each element in red as "
+                     "deep as the share of the " + std::to_string(read) + " drawings read that got it wrong (missing, or "
+                     "another line kind); hover over it, or choose it, for who.</p>\n" + ClassPicture(key, shares);
+  if (worst.empty()) return html + "<p>Nobody got any element wrong.</p>\n</section>\n";
+  html += "<h3>The mistakes most made</h3>\n<table class=\"mistakes\">\n<thead><tr><th>Element of the key</th>"
+          "<th>Got it wrong</th><th>Missing</th><th>Another line kind</th></tr></thead>\n<tbody>\n";
+  for (std::size_t n = 0; n < worst.size() && n < 10; ++n) {
+    const std::size_t i = worst[n];
+    html += "<tr id=\"element-" + std::to_string(i + 1) + "\"><td>" + Html(ElementInWords(key[i])) +
+            "</td><td class=\"number\">" + percent(wrong[i].size()) + "</td><td>" + Html(Names(missing[i])) +
+            "</td><td>" + Html(Names(otherKind[i])) + "</td></tr>\n";
+  }
+  return html + "</tbody>\n</table>\n</section>\n";
+}
+
 constexpr const char* kStyle = R"(
 body { font-family: "Noto Sans", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Microsoft YaHei", "PingFang SC", sans-serif;
        margin: 2em auto; max-width: 60em; padding: 0 1em; color: #202020; }
@@ -57,6 +116,7 @@ section { border-top: 1px solid #c0c0c0; margin-top: 2em; }
 svg { max-width: 100%; height: auto; border: 1px solid #c0c0c0; }
 .swatch { display: inline-block; width: 0.8em; height: 0.8em; margin-right: 0.4em; }
 .error { color: #a00000; }
+tr:target { background: #fff0c0; }
 )";
 
 }  // namespace
@@ -144,7 +204,7 @@ std::string FormatCheckHtml(const CheckRun& run) {
     }
     html += "</tr>\n";
   }
-  html += "</tbody>\n</table>\n";
+  html += "</tbody>\n</table>\n" + ClassAtAGlance(run, byName);
   for (std::size_t i = 0; i < byName.size(); ++i) {
     const CheckedDrawing& d = *byName[i];
     html += "<section class=\"drawing\" id=\"drawing-" + std::to_string(i + 1) + "\">\n<h2>" + Html(d.file) + "</h2>\n";

@@ -1,5 +1,8 @@
 #include "check/difference_picture.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "check/difference_words.h"
 #include "figures/svg_figures.h"
 #include "program/window_layout.h"
@@ -87,6 +90,35 @@ std::string CheckPicture(const std::vector<Element>& key, const std::vector<Elem
   for (const Element& e : drawing) body += Group(Shifted(e, result.shift), "#404040", "");
   body += "</g>\n<g class=\"differences\" stroke-width=\"2\">\n" + Differences(result, false) + "</g>\n" + Legend();
   return Picture("<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n", body);
+}
+
+std::string ClassPicture(const std::vector<Element>& key, const std::vector<ClassShare>& shares) {
+  std::string body = "<g stroke=\"#000000\">";
+  for (const DividerLayout& d : kDividers) body += SvgDivider(d);
+  body += "</g>\n<g stroke-width=\"3\">\n";
+  std::string labels = "<g font-family=\"sans-serif\" font-size=\"11\" stroke=\"none\" fill=\"#a00000\">";
+  // The deeper the red, the later it is drawn, so that it is not hidden under a paler line.
+  std::vector<std::size_t> order;
+  for (std::size_t i = 0; i < key.size() && i < shares.size(); ++i) order.push_back(i);
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return shares[a].share < shares[b].share; });
+  for (const std::size_t i : order) {
+    const ClassShare& s = shares[i];
+    const int red = static_cast<int>(0xc0 + s.share * (0xe0 - 0xc0)), other = static_cast<int>(0xc0 * (1 - s.share));
+    char colour[8];
+    std::snprintf(colour, sizeof colour, "#%02x%02x%02x", red, other, other);
+    const std::string group = Group(key[i], colour, s.title);
+    if (s.link.empty()) {
+      body += group;
+      continue;
+    }
+    body += "<a href=\"" + s.link + "\">" + group + "</a>\n";
+    const CanvasFigure& f = key[i].figures[key[i].kind == ElementKind::Relation ? 2 : 0];
+    const bool line = f.kind == FigureKind::Line;
+    const int x = line ? (f.x1 + f.x2) / 2 + 4 : f.cx + f.radius + 4, y = line ? (f.y1 + f.y2) / 2 - 4 : f.cy;
+    labels += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\">" +
+              std::to_string(static_cast<int>(s.share * 100 + 0.5)) + "%</text>";
+  }
+  return Picture("<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n", body + "</g>\n" + labels + "</g>\n");
 }
 
 std::string DifferencesOverCanvas(const CheckResult& result) {

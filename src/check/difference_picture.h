@@ -19,6 +19,18 @@ inline constexpr const char* kWrongKindColour = "#f08000";
 [[nodiscard]] std::string CheckPicture(const std::vector<Element>& key, const std::vector<Element>& drawing,
                                        const CheckResult& result);
 
+// How a class did on one of the key's elements: the share of its drawings that got it wrong, what
+// hovering over the element says (XML text) and where clicking it leads (empty: nowhere).
+struct ClassShare {
+  double share = 0;
+  std::string title, link;
+};
+
+// The key once, each element coloured from grey (nobody got it wrong) to red (everybody), its
+// share written beside it; an element that someone got wrong is a link, which the keyboard
+// reaches too, with a tooltip.
+[[nodiscard]] std::string ClassPicture(const std::vector<Element>& key, const std::vector<ClassShare>& shares);
+
 // Only the differences, on a clear ground, where the drawing has them (a missing element where
 // it belongs to the drawing as placed), to lay over the canvas.
 [[nodiscard]] std::string DifferencesOverCanvas(const CheckResult& result);

@@ -31,9 +31,11 @@ std::string FigureWords(const Element& e, std::size_t i) {
 }
 
 // A relation's circles are its units' and are judged with them: its words are its joining lines.
+std::size_t FirstJudged(const Element& e) { return e.kind == ElementKind::Relation ? 2 : 0; }
+
 std::vector<std::string> Sentences(const Element& e, const std::string& what) {
   std::vector<std::string> out;
-  for (std::size_t i = e.kind == ElementKind::Relation ? 2 : 0; i < e.count; ++i) {
+  for (std::size_t i = FirstJudged(e); i < e.count; ++i) {
     out.push_back(ViewTitle(e.figures[i].pane) + ": " + FigureWords(e, i) + " " + what + ".");
   }
   return out;
@@ -44,6 +46,11 @@ std::vector<std::string> Sentences(const Element& e, const std::string& what) {
 std::string LineKindWord(int16_t lineKind) {
   static constexpr const char* kWords[] = {"solid", "thick", "dotted"};
   return lineKind >= 0 && lineKind <= 2 ? kWords[lineKind] : "line kind " + std::to_string(lineKind);
+}
+
+std::string ElementInWords(const Element& e) {
+  const std::size_t i = FirstJudged(e);
+  return i < e.count ? ViewTitle(e.figures[i].pane) + ": " + FigureWords(e, i) : std::string();
 }
 
 std::vector<std::string> MissingInWords(const Element& key) { return Sentences(key, "is missing"); }

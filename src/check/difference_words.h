@@ -13,6 +13,9 @@ namespace tova {
 // "solid", "thick", "dotted" ("line kind N" for any other).
 [[nodiscard]] std::string LineKindWord(int16_t lineKind);
 
+// The element by its first view: "Front view: the edge from (175, 195) to (55, 195)".
+[[nodiscard]] std::string ElementInWords(const Element& e);
+
 // The key's element, where the key has it: a sentence for each view that shows it.
 [[nodiscard]] std::vector<std::string> MissingInWords(const Element& key);
 // The drawing's element, where the drawing has it.

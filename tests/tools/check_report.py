@@ -7,6 +7,7 @@ import html.parser
 import io
 import json
 import pathlib
+import re
 import subprocess
 import sys
 import tempfile
@@ -97,7 +98,12 @@ def main(tool, sample):
         assert page.names == sorted(names), page.names
         assert not page.fetches, page.fetches
         shown = {s["name"]: s["svg"] for s in page.sections.values()}
+        assert shown.pop("The class at a glance") == 1
         assert shown == {n: int(n in names[:4]) for n in names}, shown
+        # Of the four drawings read, one left a unit out and one gave a line another kind.
+        mistakes = re.findall(r'<tr id="element-\d+"><td>[^<]+</td><td class="number">([^<]+)</td><td>([^<]*)</td>'
+                              r'<td>([^<]*)</td></tr>', (d / "class.html").read_text(encoding="utf-8"))
+        assert sorted(mistakes) == [("25%", "", "bob.KRT (top view)"), ("25%", "李明.KRT", "")], mistakes
 
         for drawing, status, said in [("anna.KRT", 0, "\n"), ("bob.KRT", 1, f"\n  {bob}\n")]:
             run = subprocess.run([tool, "key.KRT", drawing], cwd=d, capture_output=True, text=True)
