@@ -57,7 +57,11 @@ std::string CheckResultMembers(const CheckResult& r) {
   return "\"score\":" + std::to_string(r.score) + ",\"missing\":" +
          JsonList(r.missing, [](const Element& e) { return ElementJson(e, MissingInWords(e)); }) + ",\"extra\":" +
          JsonList(r.extra, [](const Element& e) { return ElementJson(e, ExtraInWords(e)); }) + ",\"wrongKind\":" +
-         JsonList(r.wrongKind, WrongKindJson) +
+         JsonList(r.wrongKind, WrongKindJson) + ",\"wrongSize\":" +
+         JsonList(r.wrongSize, [](const WrongSize& w) {
+           return ElementJson(w.drawing, {WrongSizeInWords(w)}).insert(1, "\"keyRow\":" + std::to_string(w.key.row) + ",");
+         }) +
+         ",\"notes\":" + JsonList(r.notes, [](const ShownNote& n) { return JsonQuoted(NoteInWords(n)); }) +
          (PlacementInWords(r).empty() ? "" : ",\"placement\":" + JsonQuoted(PlacementInWords(r)));
 }
 

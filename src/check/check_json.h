@@ -8,12 +8,13 @@
 
 namespace tova {
 
-// The members "score", "missing", "extra" and "wrongKind", without braces, so that a caller can
+// The members "score", "missing", "extra", "wrongKind", "wrongSize" and "notes", without braces, so that a caller can
 // add its own. Each list holds an object per element: its kind, its row, and its views, each
 // with the view's name and the figure's coordinates ("line": [x1, y1, x2, y2], "circle":
 // [cx, cy, radius], "arc": [cx, cy, radius, startDeg, endDeg]) and line kind, and its "words", a
 // sentence for each view (difference_words.h). A wrong-kind entry gives the drawing's row as
-// well, and only the views whose kind differs, with both kinds. Where the object stands elsewhere
+// well, and only the views whose kind differs, with both kinds. A wrong-size entry is the drawing's
+// element with the key's row ("keyRow"); a note is a sentence. Where the object stands elsewhere
 // than the key's, "placement" says so in words.
 [[nodiscard]] std::string CheckResultMembers(const CheckResult& result);
 

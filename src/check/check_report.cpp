@@ -63,13 +63,17 @@ std::string ClassAtAGlance(const CheckRun& run, const std::vector<const CheckedD
     };
     return static_cast<std::size_t>(std::find_if(key.begin(), key.end(), same) - key.begin());
   };
-  std::vector<std::vector<std::string>> missing(key.size()), otherKind(key.size()), wrong(key.size());
+  std::vector<std::vector<std::string>> missing(key.size()), otherKind(key.size()), otherSize(key.size()),
+      wrong(key.size());
   std::size_t read = 0;
   for (const CheckedDrawing* d : byName) {
     if (!d->result) continue;
     ++read;
     for (const Element& e : d->result->missing) {
       if (const std::size_t i = index(e); i < key.size()) missing[i].push_back(d->file), wrong[i].push_back(d->file);
+    }
+    for (const WrongSize& w : d->result->wrongSize) {
+      if (const std::size_t i = index(w.key); i < key.size()) otherSize[i].push_back(d->file), wrong[i].push_back(d->file);
     }
     for (const WrongKind& w : d->result->wrongKind) {
       std::string views;
@@ -92,16 +96,16 @@ std::string ClassAtAGlance(const CheckRun& run, const std::vector<const CheckedD
   }
   std::stable_sort(worst.begin(), worst.end(), [&](std::size_t a, std::size_t b) { return wrong[a].size() > wrong[b].size(); });
   std::string html = "<section id=\"class\">\n<h2>The class at a glance</h2>\n<p>The key, each element in red as "
-                     "deep as the share of the " + std::to_string(read) + " drawings read that got it wrong (missing, or "
-                     "another line kind); hover over it, or choose it, for who.</p>\n" + ClassPicture(key, shares);
+                     "deep as the share of the " + std::to_string(read) + " drawings read that got it wrong (missing, "
+                     "another line kind or another size); hover over it, or choose it, for who.</p>\n" + ClassPicture(key, shares);
   if (worst.empty()) return html + "<p>Nobody got any element wrong.</p>\n</section>\n";
   html += "<h3>The mistakes most made</h3>\n<table class=\"mistakes\">\n<thead><tr><th>Element of the key</th>"
-          "<th>Got it wrong</th><th>Missing</th><th>Another line kind</th></tr></thead>\n<tbody>\n";
+          "<th>Got it wrong</th><th>Missing</th><th>Another line kind</th><th>Another size</th></tr></thead>\n<tbody>\n";
   for (std::size_t n = 0; n < worst.size() && n < 10; ++n) {
     const std::size_t i = worst[n];
     html += "<tr id=\"element-" + std::to_string(i + 1) + "\"><td>" + Html(ElementInWords(key[i])) +
             "</td><td class=\"number\">" + percent(wrong[i].size()) + "</td><td>" + Html(Names(missing[i])) +
-            "</td><td>" + Html(Names(otherKind[i])) + "</td></tr>\n";
+            "</td><td>" + Html(Names(otherKind[i])) + "</td><td>" + Html(Names(otherSize[i])) + "</td></tr>\n";
   }
   return html + "</tbody>\n</table>\n</section>\n";
 }
@@ -162,15 +166,15 @@ std::string FormatCheckJson(const CheckRun& run) {
 }
 
 std::string FormatCheckCsv(const CheckRun& run) {
-  std::string csv = "\xEF\xBB\xBF" "file,score,missing,extra,wrong line kind,error\r\n";
+  std::string csv = "\xEF\xBB\xBF" "file,score,missing,extra,wrong line kind,error,wrong size\r\n";
   for (const CheckedDrawing& d : run.drawings) {
     csv += CsvField(d.file) + ",";
     if (d.result) {
       const CheckResult& r = *d.result;
       csv += std::to_string(r.score) + "," + std::to_string(r.missing.size()) + "," + std::to_string(r.extra.size()) +
-             "," + std::to_string(r.wrongKind.size()) + ",\r\n";
+             "," + std::to_string(r.wrongKind.size()) + ",," + std::to_string(r.wrongSize.size()) + "\r\n";
     } else {
-      csv += ",,,," + CsvField(d.error) + "\r\n";
+      csv += ",,,," + CsvField(d.error) + ",\r\n";
     }
   }
   return csv;
@@ -190,17 +194,18 @@ std::string FormatCheckHtml(const CheckRun& run) {
           NumberText(run.options.tolerance) + " px count as the same" +
           (run.options.anywhere ? "; each drawing was moved to where it matches the key best" : "") + ".</p>\n";
   html += "<table class=\"class\">\n<thead><tr><th>Drawing</th><th>Score</th><th>Missing</th><th>Extra</th>"
-          "<th>Wrong line kind</th></tr></thead>\n<tbody>\n";
+          "<th>Wrong line kind</th><th>Wrong size</th></tr></thead>\n<tbody>\n";
   for (std::size_t i = 0; i < byName.size(); ++i) {
     const CheckedDrawing& d = *byName[i];
     html += "<tr><td><a href=\"#drawing-" + std::to_string(i + 1) + "\">" + Html(d.file) + "</a></td>";
     if (d.result) {
       const CheckResult& r = *d.result;
-      for (const std::size_t n : {static_cast<std::size_t>(r.score), r.missing.size(), r.extra.size(), r.wrongKind.size()}) {
+      for (const std::size_t n : {static_cast<std::size_t>(r.score), r.missing.size(), r.extra.size(), r.wrongKind.size(),
+                                  r.wrongSize.size()}) {
         html += "<td class=\"number\">" + std::to_string(n) + "</td>";
       }
     } else {
-      html += "<td colspan=\"4\" class=\"error\">not read</td>";
+      html += "<td colspan=\"5\" class=\"error\">not read</td>";
     }
     html += "</tr>\n";
   }
@@ -218,7 +223,12 @@ std::string FormatCheckHtml(const CheckRun& run) {
     html += CheckPicture(run.keyElements, d.elements, r);
     html += HtmlList("Missing", kMissingColour, r.missing, MissingInWords);
     html += HtmlList("Wrong line kind", kWrongKindColour, r.wrongKind, WrongKindInWords);
+    html += HtmlList("Wrong size", kWrongSizeColour, r.wrongSize, [](const WrongSize& w) {
+      return std::vector<std::string>{WrongSizeInWords(w)};
+    });
     html += HtmlList("Extra", kExtraColour, r.extra, ExtraInWords);
+    html += HtmlList("Drawn in another way (no mistake where the element is whole)", "#606060", r.notes,
+                     [](const ShownNote& n) { return std::vector<std::string>{NoteInWords(n)}; });
     html += "</section>\n";
   }
   return html + "</body>\n</html>\n";

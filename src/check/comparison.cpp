@@ -7,6 +7,8 @@
 #include <numeric>
 #include <tuple>
 
+#include "check/shown.h"
+
 namespace tova {
 namespace {
 
@@ -155,26 +157,42 @@ CheckResult CheckAt(const std::vector<Element>& key, const std::vector<Element>&
 
   CheckResult result;
   result.shift = shift;
+  std::vector<bool> matched(key.size());
+  std::vector<std::size_t> unmatchedKey, unmatchedDrawing;
   for (std::size_t k = 0; k < key.size(); ++k) {
     const Candidate* c = ofKey[k];
+    matched[k] = c != nullptr;
     if (!c) {
-      result.missing.push_back(key[k]);
+      unmatchedKey.push_back(k);
     } else if (c->kindsDiffering > 0) {
       result.wrongKind.push_back({key[k], drawing[c->drawing], KindDifferences(key[k], moved[c->drawing], c->figures)});
     }
   }
   for (std::size_t d = 0; d < drawing.size(); ++d) {
-    if (!ofDrawing[d]) result.extra.push_back(drawing[d]);
+    if (!ofDrawing[d]) unmatchedDrawing.push_back(d);
   }
-  // Each element of the key and each extra one counts one; a matched one of another line kind
-  // counts a half. Rounding down keeps anything less than a full match below 100.
+  const Shown shown = WhatIsShown(key, moved, matched, unmatchedKey, unmatchedDrawing, tolerance);
+  for (const std::size_t k : shown.missing) result.missing.push_back(key[k]);
+  for (const std::size_t d : shown.extra) result.extra.push_back(drawing[d]);
+  for (const auto& [k, d] : shown.wrongSize) result.wrongSize.push_back({key[k], drawing[d]});
+  for (const auto& [k, what] : shown.notes) result.notes.push_back({key[k], what});
+  for (std::size_t i = 0; i < shown.piecesOfOtherKind.size(); ++i) {
+    const auto [k, d] = shown.piecesOfOtherKind[i];
+    if (i > 0 && shown.piecesOfOtherKind[i - 1].key == k) continue;  // one for the edge
+    result.wrongKind.push_back({key[k], drawing[d], KindDifferences(key[k], moved[d], {0, 1, 2})});
+  }
+  // Each element of the key and each extra one counts one; a matched one of another line kind or
+  // another size counts a half. Rounding down keeps anything less than a full match below 100.
   const long total = static_cast<long>(key.size() + result.extra.size());
-  const long right = static_cast<long>(key.size() - result.missing.size() - result.wrongKind.size());
-  result.score = total == 0 ? 100 : static_cast<int>(100 * (2 * right + static_cast<long>(result.wrongKind.size())) / (2 * total));
+  const long halves = static_cast<long>(result.wrongKind.size() + result.wrongSize.size());
+  const long right = static_cast<long>(key.size() - result.missing.size()) - halves;
+  result.score = total == 0 ? 100 : static_cast<int>(100 * (2 * right + halves) / (2 * total));
   return result;
 }
 
-std::size_t Differences(const CheckResult& r) { return r.missing.size() + r.extra.size() + r.wrongKind.size(); }
+std::size_t Differences(const CheckResult& r) {
+  return r.missing.size() + r.extra.size() + r.wrongKind.size() + r.wrongSize.size();
+}
 
 // The moves worth trying: those that take most of the drawing's elements exactly onto key
 // elements of their kind.
@@ -256,7 +274,8 @@ CheckResult CheckDrawing(const Tables& key, const Tables& drawing, const CheckOp
 
 std::string DifferencesInWords(const CheckResult& r) {
   return std::to_string(r.missing.size()) + " missing, " + std::to_string(r.extra.size()) + " extra, " +
-         std::to_string(r.wrongKind.size()) + (r.wrongKind.size() == 1 ? " wrong line kind" : " wrong line kinds");
+         std::to_string(r.wrongKind.size()) + (r.wrongKind.size() == 1 ? " wrong line kind" : " wrong line kinds") +
+         (r.wrongSize.empty() ? "" : ", " + std::to_string(r.wrongSize.size()) + (r.wrongSize.size() == 1 ? " wrong size" : " wrong sizes"));
 }
 
 }  // namespace tova

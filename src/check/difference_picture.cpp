@@ -44,7 +44,13 @@ std::string Differences(const CheckResult& r, bool inDrawingPlace) {
     svg += Group(inDrawingPlace ? w.drawing : Shifted(w.drawing, r.shift), kWrongKindColour,
                  Title(WrongKindInWords(w)), &w.views);
   }
+  for (const WrongSize& w : r.wrongSize) {
+    svg += Group(inDrawingPlace ? w.drawing : Shifted(w.drawing, r.shift), kWrongSizeColour, WrongSizeInWords(w));
+  }
   svg += "</g>\n<g stroke-dasharray=\"5 3\">";
+  for (const WrongSize& w : r.wrongSize) {
+    svg += Group(inDrawingPlace ? Shifted(w.key, Back(r.shift)) : w.key, kMissingColour, WrongSizeInWords(w));
+  }
   for (const Element& e : r.missing) {
     svg += Group(inDrawingPlace ? Shifted(e, Back(r.shift)) : e, kMissingColour, Title(MissingInWords(e)));
   }
@@ -63,10 +69,24 @@ std::string Legend() {
                     text(4, fold + 14, "Top") + text(fold + 4, 12, "Side");
   const std::pair<const char*, const char*> kMeanings[] = {
       {"#b0b0b0", "grey: the key"}, {"#404040", "dark grey: the drawing"}, {kMissingColour, "red, dashed: missing"},
-      {kExtraColour, "blue: not in the key"}, {kWrongKindColour, "orange: another line kind"}};
+      {kExtraColour, "blue: not in the key"}, {kWrongKindColour, "orange: another line kind"},
+      {kWrongSizeColour, "purple: another size (the key's red)"}, {"#006000", "green: drawn in another way"}};
   int y = fold + 20;
   for (const auto& [colour, words] : kMeanings) svg += text(fold + 10, y += 16, words, colour);
   return svg + "</g>\n";
+}
+
+// Where a label beside an element goes: right of the middle of its first judged line, or right of
+// its circle.
+std::pair<int, int> LabelPlace(const Element& e) {
+  const CanvasFigure& f = e.figures[e.kind == ElementKind::Relation ? 2 : 0];
+  if (f.kind == FigureKind::Line) return {(f.x1 + f.x2) / 2 + 4, (f.y1 + f.y2) / 2 - 4};
+  return {f.cx + f.radius + 4, f.cy};
+}
+
+std::string Label(const Element& e, const std::string& text) {
+  const auto [x, y] = LabelPlace(e);
+  return "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\">" + text + "</text>";
 }
 
 std::string Picture(const std::string& ground, const std::string& body) {
@@ -89,6 +109,10 @@ std::string CheckPicture(const std::vector<Element>& key, const std::vector<Elem
   body += "</g>\n<g class=\"drawing\">\n";
   for (const Element& e : drawing) body += Group(Shifted(e, result.shift), "#404040", "");
   body += "</g>\n<g class=\"differences\" stroke-width=\"2\">\n" + Differences(result, false) + "</g>\n" + Legend();
+  // What the drawing shows in another way, beside the element: "drawn in 2 pieces", "drawn twice".
+  body += "<g class=\"notes\" font-family=\"sans-serif\" font-size=\"10\" stroke=\"none\" fill=\"#006000\">";
+  for (const ShownNote& n : result.notes) body += Label(n.key, n.what);
+  body += "</g>\n";
   return Picture("<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n", body);
 }
 
@@ -112,11 +136,7 @@ std::string ClassPicture(const std::vector<Element>& key, const std::vector<Clas
       continue;
     }
     body += "<a href=\"" + s.link + "\">" + group + "</a>\n";
-    const CanvasFigure& f = key[i].figures[key[i].kind == ElementKind::Relation ? 2 : 0];
-    const bool line = f.kind == FigureKind::Line;
-    const int x = line ? (f.x1 + f.x2) / 2 + 4 : f.cx + f.radius + 4, y = line ? (f.y1 + f.y2) / 2 - 4 : f.cy;
-    labels += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\">" +
-              std::to_string(static_cast<int>(s.share * 100 + 0.5)) + "%</text>";
+    labels += Label(key[i], std::to_string(static_cast<int>(s.share * 100 + 0.5)) + "%");
   }
   return Picture("<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n", body + "</g>\n" + labels + "</g>\n");
 }

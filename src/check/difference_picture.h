@@ -12,6 +12,7 @@ namespace tova {
 inline constexpr const char* kMissingColour = "#e00000";
 inline constexpr const char* kExtraColour = "#0050ff";
 inline constexpr const char* kWrongKindColour = "#f08000";
+inline constexpr const char* kWrongSizeColour = "#a000c0";
 
 // The three views as a report shows them: the dividers, the key's figures in light grey, the
 // drawing's (moved onto the key, when the check moved it) in dark grey over them, and the

@@ -49,7 +49,12 @@ std::string LineKindWord(int16_t lineKind) {
 }
 
 std::string ElementInWords(const Element& e) {
-  const std::size_t i = FirstJudged(e);
+  // The first view that shows more than a point, where there is one.
+  std::size_t i = FirstJudged(e);
+  while (i + 1 < e.count && e.figures[i].kind == FigureKind::Line && e.figures[i].x1 == e.figures[i].x2 &&
+         e.figures[i].y1 == e.figures[i].y2) {
+    ++i;
+  }
   return i < e.count ? ViewTitle(e.figures[i].pane) + ": " + FigureWords(e, i) : std::string();
 }
 
@@ -64,6 +69,22 @@ std::vector<std::string> WrongKindInWords(const WrongKind& w) {
   }
   return out;
 }
+
+std::string WrongSizeInWords(const WrongSize& w) {
+  const CanvasFigure &k = w.key.figures[0], &d = w.drawing.figures[0];
+  const std::string at = ViewTitle(d.pane) + ": the " + (d.kind == FigureKind::Arc ? "arc" : "circle") + " at " +
+                         Point(d.cx, d.cy);
+  const auto angles = [](const CanvasFigure& f) {
+    return f.kind == FigureKind::Circle ? std::string("is a whole circle")
+                                        : "runs from " + std::to_string(f.startDeg) + "° to " + std::to_string(f.endDeg) + "°";
+  };
+  if (k.radius != d.radius) {
+    return at + " has radius " + std::to_string(d.radius) + "; the key's has " + std::to_string(k.radius) + ".";
+  }
+  return at + " " + angles(d) + "; the key's " + angles(k) + ".";
+}
+
+std::string NoteInWords(const ShownNote& n) { return ElementInWords(n.key) + " is " + n.what + "."; }
 
 std::string PlacementInWords(const CheckResult& r) {
   const Shift s = r.shift != Shift{} ? r.shift : r.elsewhere ? r.elsewhere->shift : Shift{};
@@ -91,7 +112,9 @@ std::vector<std::string> DifferenceSentences(const CheckResult& r) {
   const auto add = [&out](const std::vector<std::string>& more) { out.insert(out.end(), more.begin(), more.end()); };
   for (const Element& e : r.missing) add(MissingInWords(e));
   for (const WrongKind& w : r.wrongKind) add(WrongKindInWords(w));
+  for (const WrongSize& w : r.wrongSize) out.push_back(WrongSizeInWords(w));
   for (const Element& e : r.extra) add(ExtraInWords(e));
+  for (const ShownNote& n : r.notes) out.push_back(NoteInWords(n));
   return out;
 }
 

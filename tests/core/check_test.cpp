@@ -83,6 +83,21 @@ void AddCircleUnit(Tables& t, CircleRecord k, LineRecord l1, LineRecord l2) {
   AddUnit(t, CircleRef(row), l1, l2);
 }
 
+// Unit `u` drawn again as pieces, each from one fraction of its way to another, in every view.
+void InPieces(Tables& t, int u, std::initializer_list<std::pair<double, double>> pieces) {
+  const UnitRecord unit = t.unitTable[u];
+  t.unitTable[u].state = kRowDeleted;
+  for (const auto& [a, b] : pieces) {
+    std::array<LineRecord, 3> l;
+    for (int v = 0; v < 3; ++v) {
+      const LineRecord& m = t.lineTable[RefRow(v == 0 ? unit.part0 : v == 1 ? unit.part1 : unit.part2)];
+      const auto at = [](double f, int16_t p, int16_t q) { return static_cast<int16_t>(std::lround(p + f * (q - p))); };
+      l[v] = {at(a, m.x1, m.x2), at(a, m.y1, m.y2), at(b, m.x1, m.x2), at(b, m.y1, m.y2)};
+    }
+    AddUnit(t, LineRef(AddLine(t, l[0])), l[1], l[2]);
+  }
+}
+
 // The sample drawing (line units, two circle units in one place at two depths, a relation
 // between them) and an arc in the front view that all but closes, its side view on the fold.
 Tables Key() {
@@ -101,7 +116,7 @@ TEST(Check, DifferencesAreCountedWhateverTheOrderDirectionAndDeletedRows) {
     const char* name;
     std::function<void(Tables&)> change;
     CheckOptions options;
-    int missing, extra, wrong, score;
+    int missing, extra, wrong, score, size = 0;  // size: wrong sizes
   };
   const Case kCases[] = {
       {"the same", [](Tables&) {}, {}, 0, 0, 0, 100},
@@ -118,18 +133,27 @@ TEST(Check, DifferencesAreCountedWhateverTheOrderDirectionAndDeletedRows) {
       {"a circle kind", [](Tables& t) { t.circleTable[1].lineKind = kThickLine; }, {}, 0, 0, 1, 96},
       {"a relation line's kind", [](Tables& t) { t.lineTable[t.relationTable[0].line2].lineKind = 1; }, {}, 0, 0, 0, 100},
       {"a relation left out", [](Tables& t) { t.relationTable[0].state = kRowDeleted; }, {}, 1, 0, 0, 93},
-      // A circle of the relation: its unit and the relation, both missing and extra.
-      {"a circle made an arc", [](Tables& t) { t.circleTable[0].endDeg = 358; }, {}, 2, 2, 0, 77},
-      {"a circle 3 px larger", [](Tables& t) { t.circleTable[0].radius += 3; }, {}, 2, 2, 0, 77},
+      // A circle of the relation in its place but of another size: one mistake, the relation none.
+      {"a circle made an arc", [](Tables& t) { t.circleTable[0].endDeg = 358; }, {}, 0, 0, 0, 96, 1},
+      {"a circle 3 px larger", [](Tables& t) { t.circleTable[0].radius += 3; }, {}, 0, 0, 0, 96, 1},
       {"an arc 1 degree shorter", [](Tables& t) { --t.circleTable[kArcCircle].endDeg; }, {}, 0, 0, 0, 100},
-      {"an arc 5 degrees shorter", [](Tables& t) { t.circleTable[kArcCircle].endDeg -= 5; }, {}, 1, 1, 0, 88},
+      {"an arc 5 degrees shorter", [](Tables& t) { t.circleTable[kArcCircle].endDeg -= 5; }, {}, 0, 0, 0, 96, 1},
       // Its ends 1 degree apart either way: the short way round is another arc.
       {"an arc the other way round", [](Tables& t) { std::swap(t.circleTable[kArcCircle].startDeg, t.circleTable[kArcCircle].endDeg); },
-       {}, 1, 1, 0, 88},
+       {}, 0, 0, 0, 96, 1},
       {"a line 1 px across the fold", [](Tables& t) { t.lineTable[kArcSideLine].x1 = t.lineTable[kArcSideLine].x2 = 215; },
        {}, 0, 0, 0, 100},
       {"an arc made whole", [](Tables& t) { t.circleTable[kArcCircle].startDeg = 0, t.circleTable[kArcCircle].endDeg = 359; },
-       {}, 1, 1, 0, 88},
+       {}, 0, 0, 0, 96, 1},
+      // What the drawing shows: an edge in pieces is that edge, unless they leave a gap; drawn twice, once.
+      {"an edge in 2 pieces", [](Tables& t) { InPieces(t, 3, {{0, 0.5}, {0.5, 1}}); }, {}, 0, 0, 0, 100},
+      {"an edge in 3 pieces that overlap", [](Tables& t) { InPieces(t, 3, {{0, 0.4}, {0.3, 0.7}, {0.6, 1}}); },
+       {}, 0, 0, 0, 100},
+      {"an edge in 2 pieces with a gap", [](Tables& t) { InPieces(t, 3, {{0, 0.3}, {0.6, 1}}); }, {}, 1, 0, 0, 93},
+      {"an edge drawn twice", [](Tables& t) { InPieces(t, 3, {{0, 1}, {0, 1}}); }, {}, 0, 0, 0, 100},
+      {"two units left out", [](Tables& t) { t.unitTable[3].state = t.unitTable[4].state = kRowDeleted; }, {}, 2, 0, 0, 87},
+      {"an edge in 2 pieces, one dotted", [](Tables& t) { InPieces(t, 3, {{0, 0.5}, {0.5, 1}}), t.lineTable[t.unitTable[
+           FindFreeRow(t, kUnitTable, kAllocate) - 1].part1 - 1000].lineKind = kDottedLine; }, {}, 0, 0, 1, 96},
       {"the object moved", [](Tables& t) { MoveObject(t, -5, 7, 3); }, {}, kKeyElements, kKeyElements, 0, 0},
       {"the object moved, anywhere", [](Tables& t) { MoveObject(t, -5, 7, 3); }, {.anywhere = true}, 0, 0, 0, 100},
       {"moved and rewritten, anywhere", [](Tables& t) { MoveObject(t, 9, 4, -6), t = Rewritten(t, 9); },
@@ -147,6 +171,7 @@ TEST(Check, DifferencesAreCountedWhateverTheOrderDirectionAndDeletedRows) {
     EXPECT_EQ(r.extra.size(), c.extra) << c.name;
     EXPECT_EQ(r.wrongKind.size(), c.wrong) << c.name;
     EXPECT_EQ(r.score, c.score) << c.name;
+    EXPECT_EQ(r.wrongSize.size(), c.size) << c.name;
   }
 }
 
@@ -176,7 +201,10 @@ TEST(Check, WhatDiffersIsNamedWhereTheKeyAndTheDrawingHaveIt) {
   Tables moved = key;
   MoveObject(moved, -5, 7, 3);
   said.push_back(PlacementInWords(CheckDrawing(key, moved, {})));
-  ASSERT_EQ(said.size(), 5u + 13u + 1u);
+  Tables other = key;
+  other.circleTable[0].radius += 3, other.circleTable[kArcCircle].endDeg -= 5, InPieces(other, 3, {{0, 0.5}, {0.5, 1}});
+  for (const std::string& s : DifferenceSentences(CheckDrawing(key, other, {}))) said.push_back(s);
+  ASSERT_EQ(said.size(), 5u + 13u + 1u + 3u);
   for (const auto& [at, words] : std::initializer_list<std::pair<std::size_t, const char*>>{
            {0, "The whole object is drawn 10 px further right than the key's; it was compared where the key has it."},
            {1, "Front view: the edge from (175, 195) to (55, 195) is missing."},
@@ -188,7 +216,10 @@ TEST(Check, WhatDiffersIsNamedWhereTheKeyAndTheDrawingHaveIt) {
            {12, "Top view: the arc seen edge-on from (20, 300) to (100, 300) is not in the key."},
            {14, "Front view: the line joining two circles from (85, 135) to (85, 65) is not in the key."},
            {18, "The whole object is drawn 5 px further left, 3 px lower and 7 px lower in the top view than the "
-                "key's; placed where the key has it, it would score 100."}}) {
+                "key's; placed where the key has it, it would score 100."},
+           {19, "Top view: the circle at (115, 295) has radius 33; the key's has 30."},
+           {20, "Front view: the arc at (60, 60) runs from 30° to 24°; the key's runs from 30° to 29°."},
+           {21, "Front view: the edge from (175, 135) to (55, 135) is drawn in 2 pieces."}}) {
     EXPECT_EQ(said[at], words);
   }
   EXPECT_EQ(DifferencesInWords(CheckDrawing(Tables{}, key, {})), "0 missing, 16 extra, 0 wrong line kinds");

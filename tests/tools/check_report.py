@@ -102,8 +102,8 @@ def main(tool, sample):
         assert shown == {n: int(n in names[:4]) for n in names}, shown
         # Of the four drawings read, one left a unit out and one gave a line another kind.
         mistakes = re.findall(r'<tr id="element-\d+"><td>[^<]+</td><td class="number">([^<]+)</td><td>([^<]*)</td>'
-                              r'<td>([^<]*)</td></tr>', (d / "class.html").read_text(encoding="utf-8"))
-        assert sorted(mistakes) == [("25%", "", "bob.KRT (top view)"), ("25%", "李明.KRT", "")], mistakes
+                              r'<td>([^<]*)</td><td>([^<]*)</td></tr>', (d / "class.html").read_text(encoding="utf-8"))
+        assert sorted(mistakes) == [("25%", "", "bob.KRT (top view)", ""), ("25%", "李明.KRT", "", "")], mistakes
 
         for drawing, status, said in [("anna.KRT", 0, "\n"), ("bob.KRT", 1, f"\n  {bob}\n")]:
             run = subprocess.run([tool, "key.KRT", drawing], cwd=d, capture_output=True, text=True)
