@@ -61,7 +61,8 @@ serve: web
 
 # A screenshot of the window on the sample drawing, taken under Xvfb (docs/screenshot.png), the
 # sample's PDF sheet as a picture (docs/sheet.png), the page in Chromium (docs/web.png), and a
-# tova-check report and the page's self-check (docs/check-report.png, docs/check-report-page.png).
+# tova-check report, one of its drawings and the page's self-check (docs/check-report.png,
+# docs/check-report-drawing.png, docs/check-report-page.png).
 screenshot:
 	@$(MAKE) --no-print-directory build DEPS=screenshot
 	@scripts/screenshot.sh $(BUILD)/tova docs/screenshot.png

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Takes a picture of a tova-check report (OUT.png) on a small class made from the sample drawing,
-in headless Chromium, and one of the page's self-check on the site's exercise (OUT-page.png).
+"""Takes pictures of a tova-check report on a small class made from the sample drawing, in headless
+Chromium: its top with the class at a glance (OUT.png) and its first drawing (OUT-drawing.png);
+and one of the page's self-check on the site's exercise (OUT-page.png).
 Usage: check-screenshot.py TOVA_CHECK SAMPLE.KRT SITE_DIR OUT.png"""
 import pathlib
 import subprocess
@@ -41,6 +42,8 @@ with tempfile.TemporaryDirectory() as folder:
                 "width": 900, "height": 1060, "deviceScaleFactor": 1, "mobile": False})
             page.d.get(url + "class.html")
             page.d.save_screenshot(out)
+            page.d.execute_script("document.getElementById('drawing-1').scrollIntoView()")
+            page.d.save_screenshot(out.removesuffix(".png") + "-drawing.png")
         finally:
             page.d.quit()
 with served(site) as url:

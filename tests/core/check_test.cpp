@@ -151,6 +151,7 @@ TEST(Check, DifferencesAreCountedWhateverTheOrderDirectionAndDeletedRows) {
        {}, 0, 0, 0, 100},
       {"an edge in 2 pieces with a gap", [](Tables& t) { InPieces(t, 3, {{0, 0.3}, {0.6, 1}}); }, {}, 1, 0, 0, 93},
       {"an edge drawn twice", [](Tables& t) { InPieces(t, 3, {{0, 1}, {0, 1}}); }, {}, 0, 0, 0, 100},
+      {"a relation joining other circles", [](Tables& t) { t.relationTable[0].toCircle = kArcCircle; }, {}, 1, 1, 0, 88},
       {"two units left out", [](Tables& t) { t.unitTable[3].state = t.unitTable[4].state = kRowDeleted; }, {}, 2, 0, 0, 87},
       {"an edge in 2 pieces, one dotted", [](Tables& t) { InPieces(t, 3, {{0, 0.5}, {0.5, 1}}), t.lineTable[t.unitTable[
            FindFreeRow(t, kUnitTable, kAllocate) - 1].part1 - 1000].lineKind = kDottedLine; }, {}, 0, 0, 1, 96},
@@ -224,6 +225,27 @@ TEST(Check, WhatDiffersIsNamedWhereTheKeyAndTheDrawingHaveIt) {
   }
   EXPECT_EQ(DifferencesInWords(CheckDrawing(Tables{}, key, {})), "0 missing, 16 extra, 0 wrong line kinds");
   EXPECT_EQ(CheckDrawing(Tables{}, Tables{}, {}).score, 100);
+}
+
+// Over every line unit of the key: one mistake scores above two of the same kind, and an edge
+// drawn in pieces never below the edge left out.
+TEST(Check, ScoresOrderDrawingsAsATeacherWould) {
+  const Tables key = Key();
+  const auto score = [&key](const std::function<void(Tables&)>& change) {
+    Tables t = key;
+    change(t);
+    return CheckDrawing(key, t, {}).score;
+  };
+  for (int u = 0; u < 12; ++u) {
+    const int other = (u + 5) % 12;
+    const auto out = [](int v) { return [v](Tables& t) { t.unitTable[v].state = kRowDeleted; }; };
+    const auto dotted = [&key](int v) {
+      return [&key, v](Tables& t) { t.lineTable[RefRow(key.unitTable[v].part1)].lineKind = kDottedLine; };
+    };
+    EXPECT_GT(score(out(u)), score([&](Tables& t) { out(u)(t), out(other)(t); })) << u;
+    EXPECT_GT(score(dotted(u)), score([&](Tables& t) { dotted(u)(t), dotted(other)(t); })) << u;
+    EXPECT_GE(score([u](Tables& t) { InPieces(t, u, {{0, 0.5}, {0.5, 1}}); }), score(out(u))) << u;
+  }
 }
 
 // Tables filled to the last row of units and circles, with relations, against themselves.

@@ -104,7 +104,18 @@ def main(tool, sample):
         mistakes = re.findall(r'<tr id="element-\d+"><td>[^<]+</td><td class="number">([^<]+)</td><td>([^<]*)</td>'
                               r'<td>([^<]*)</td><td>([^<]*)</td></tr>', (d / "class.html").read_text(encoding="utf-8"))
         assert sorted(mistakes) == [("25%", "", "bob.KRT (top view)", ""), ("25%", "李明.KRT", "", "")], mistakes
+        glance = re.search(r"<svg.*?</svg>", (d / "class.html").read_text(encoding="utf-8"), re.S).group(0)
+        assert re.findall(r">(\d+%)</text>", glance) == ["25%", "25%"], glance
 
+        # An edge drawn 8 px too long: missing, and an extra one over it. The picture names each
+        # view, has its legend, and draws what is missing (red) after, so above, what is extra.
+        longer = [list(r) for r in rows]
+        longer[7][0] = str(int(rows[7][0]) + 8)
+        (d / "dan.KRT").write_bytes(to_text(longer).encode())
+        subprocess.run([tool, "--html", "dan.html", "key.KRT", "dan.KRT"], cwd=d, capture_output=True)
+        svg = re.findall(r"<svg.*?</svg>", (d / "dan.html").read_text(encoding="utf-8"), re.S)[-1]
+        assert all(f">{view}</text>" in svg for view in ("Front", "Top", "Side", "red, dashed: missing")), svg
+        assert svg.rindex('<g stroke="#0050ff">') < svg.index('<g stroke="#e00000">'), svg
         for drawing, status, said in [("anna.KRT", 0, "\n"), ("bob.KRT", 1, f"\n  {bob}\n")]:
             run = subprocess.run([tool, "key.KRT", drawing], cwd=d, capture_output=True, text=True)
             assert run.returncode == status and run.stdout.split(")", 1)[1].startswith(said + "1 drawing"), run
