@@ -129,9 +129,17 @@ std::vector<const Candidate*> Choose(const std::vector<Candidate>& candidates, s
   return chosen;
 }
 
-CheckResult CheckAt(const std::vector<Element>& key, const std::vector<Element>& drawing, Shift shift,
-                    double tolerance) {
+// The drawing moved by `shift`, matched one for one with the key.
+struct Matching {
+  CheckResult result;  // its move and the line kinds that differ; the rest comes with Judged
   std::vector<Element> moved;
+  std::vector<bool> matched;  // of the key's elements
+  std::vector<std::size_t> unmatchedKey, unmatchedDrawing;
+};
+
+Matching Match(const std::vector<Element>& key, const std::vector<Element>& drawing, Shift shift, double tolerance) {
+  Matching m;
+  std::vector<Element>& moved = m.moved;
   moved.reserve(drawing.size());
   for (const Element& e : drawing) moved.push_back(shift == Shift{} ? e : Shifted(e, shift));
 
@@ -155,23 +163,30 @@ CheckResult CheckAt(const std::vector<Element>& key, const std::vector<Element>&
   std::vector<const Candidate*> ofKey(key.size()), ofDrawing(drawing.size());
   for (const Candidate* c : Choose(candidates, key.size(), drawing.size())) ofKey[c->key] = ofDrawing[c->drawing] = c;
 
-  CheckResult result;
-  result.shift = shift;
-  std::vector<bool> matched(key.size());
-  std::vector<std::size_t> unmatchedKey, unmatchedDrawing;
+  m.result.shift = shift;
+  m.matched.resize(key.size());
   for (std::size_t k = 0; k < key.size(); ++k) {
     const Candidate* c = ofKey[k];
-    matched[k] = c != nullptr;
+    m.matched[k] = c != nullptr;
     if (!c) {
-      unmatchedKey.push_back(k);
+      m.unmatchedKey.push_back(k);
     } else if (c->kindsDiffering > 0) {
-      result.wrongKind.push_back({key[k], drawing[c->drawing], KindDifferences(key[k], moved[c->drawing], c->figures)});
+      m.result.wrongKind.push_back({key[k], drawing[c->drawing], KindDifferences(key[k], moved[c->drawing], c->figures)});
     }
   }
   for (std::size_t d = 0; d < drawing.size(); ++d) {
-    if (!ofDrawing[d]) unmatchedDrawing.push_back(d);
+    if (!ofDrawing[d]) m.unmatchedDrawing.push_back(d);
   }
-  const Shown shown = WhatIsShown(key, moved, matched, unmatchedKey, unmatchedDrawing, tolerance);
+  return m;
+}
+
+// The matching judged: with `shown`, what the drawing shows besides; without, a quick judgement for
+// choosing among moves.
+CheckResult Judged(const Matching& m, const std::vector<Element>& key, const std::vector<Element>& drawing,
+                   double tolerance, bool judgeShown) {
+  CheckResult result = m.result;
+  const Shown shown = judgeShown ? WhatIsShown(key, m.moved, m.matched, m.unmatchedKey, m.unmatchedDrawing, tolerance)
+                                 : Shown{{}, {}, {}, m.unmatchedKey, m.unmatchedDrawing};
   for (const std::size_t k : shown.missing) result.missing.push_back(key[k]);
   for (const std::size_t d : shown.extra) result.extra.push_back(drawing[d]);
   for (const auto& [k, d] : shown.wrongSize) result.wrongSize.push_back({key[k], drawing[d]});
@@ -179,7 +194,7 @@ CheckResult CheckAt(const std::vector<Element>& key, const std::vector<Element>&
   for (std::size_t i = 0; i < shown.piecesOfOtherKind.size(); ++i) {
     const auto [k, d] = shown.piecesOfOtherKind[i];
     if (i > 0 && shown.piecesOfOtherKind[i - 1].key == k) continue;  // one for the edge
-    result.wrongKind.push_back({key[k], drawing[d], KindDifferences(key[k], moved[d], {0, 1, 2})});
+    result.wrongKind.push_back({key[k], drawing[d], KindDifferences(key[k], m.moved[d], {0, 1, 2})});
   }
   // Each element of the key and each extra one counts one; a matched one of another line kind or
   // another size counts a half. Rounding down keeps anything less than a full match below 100.
@@ -251,21 +266,28 @@ std::vector<Shift> LikelyShifts(const std::vector<Element>& key, const std::vect
 
 CheckResult CheckDrawing(const std::vector<Element>& key, const std::vector<Element>& drawing,
                          const CheckOptions& options) {
-  CheckResult best = CheckAt(key, drawing, {}, options.tolerance);
+  const Matching placed = Match(key, drawing, {}, options.tolerance);
+  CheckResult best = Judged(placed, key, drawing, options.tolerance, true);
   constexpr int kPoor = 80, kFarBetter = 20;
   if (!options.anywhere && best.score <= kPoor) {
     const CheckResult moved = CheckDrawing(key, drawing, {options.tolerance, true});
     if (moved.score >= best.score + kFarBetter) best.elsewhere = Elsewhere{moved.shift, moved.score};
   }
   if (!options.anywhere || best.Matches()) return best;
+  // Moves are chosen by what matches one for one; what the drawing shows besides is judged at the
+  // move chosen.
+  const auto rank = [](const CheckResult& r) { return std::tuple(r.score, -static_cast<long>(Differences(r))); };
+  std::optional<Matching> chosen;
+  auto chosenRank = rank(Judged(placed, key, drawing, options.tolerance, false));
   for (const Shift& s : LikelyShifts(key, drawing, options.tolerance)) {
-    CheckResult r = CheckAt(key, drawing, s, options.tolerance);
-    if (std::tuple(r.score, -static_cast<long>(Differences(r))) >
-        std::tuple(best.score, -static_cast<long>(Differences(best)))) {
-      best = std::move(r);
+    Matching m = Match(key, drawing, s, options.tolerance);
+    if (const auto r = rank(Judged(m, key, drawing, options.tolerance, false)); r > chosenRank) {
+      chosenRank = r, chosen = std::move(m);
     }
   }
-  return best;
+  if (!chosen) return best;
+  CheckResult there = Judged(*chosen, key, drawing, options.tolerance, true);
+  return rank(there) > rank(best) ? there : best;
 }
 
 CheckResult CheckDrawing(const Tables& key, const Tables& drawing, const CheckOptions& options) {

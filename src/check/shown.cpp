@@ -78,6 +78,32 @@ bool JoinsTheSame(const Element& k, const Element& d, double tolerance) {
   return (same(*k0, *d0) && same(*k1, *d1)) || (same(*k0, *d1) && same(*k1, *d0));
 }
 
+// The rectangle an element's figures cover on the canvas.
+struct Box {
+  double left, top, right, bottom;
+};
+Box BoxOf(const Element& e) {
+  Box b{1e9, 1e9, -1e9, -1e9};
+  const auto take = [&b](double x, double y) {
+    b.left = std::min(b.left, x), b.top = std::min(b.top, y), b.right = std::max(b.right, x), b.bottom = std::max(b.bottom, y);
+  };
+  for (const CanvasFigure& f : e.Figures()) {
+    if (f.kind == FigureKind::Line) {
+      take(f.x1, f.y1), take(f.x2, f.y2);
+    } else {
+      take(f.cx - f.radius, f.cy - f.radius), take(f.cx + f.radius, f.cy + f.radius);
+    }
+  }
+  return b;
+}
+// Whether `inner` lies within `outer` widened by the tolerance: what an element that lies on or
+// over another must do, a quick test that passes over most pairs.
+bool Within(const Box& inner, const Box& outer, double tolerance) {
+  const double t = tolerance + 1e-9;
+  return inner.left >= outer.left - t && inner.top >= outer.top - t && inner.right <= outer.right + t &&
+         inner.bottom <= outer.bottom + t;
+}
+
 std::string Times(std::size_t n) {
   return n == 2 ? "drawn twice" : "drawn " + std::to_string(n) + " times";
 }
@@ -89,12 +115,17 @@ Shown WhatIsShown(const std::vector<Element>& key, const std::vector<Element>& d
                   const std::vector<std::size_t>& extra, double tolerance) {
   Shown shown;
   std::vector<bool> used(drawing.size(), false);
+  std::vector<Box> keyBoxes, drawingBoxes;
+  for (const Element& e : key) keyBoxes.push_back(BoxOf(e));
+  for (const Element& e : drawing) drawingBoxes.push_back(BoxOf(e));
   // Edges the key has and the drawing leaves out, drawn in pieces instead.
   for (const std::size_t k : missing) {
     std::vector<const Element*> pieces;
     std::vector<std::size_t> which;
     for (const std::size_t d : extra) {
-      if (!used[d] && PieceOf(drawing[d], key[k], tolerance)) pieces.push_back(&drawing[d]), which.push_back(d);
+      if (!used[d] && Within(drawingBoxes[d], keyBoxes[k], tolerance) && PieceOf(drawing[d], key[k], tolerance)) {
+        pieces.push_back(&drawing[d]), which.push_back(d);
+      }
     }
     if (pieces.size() < 2 && !(pieces.size() == 1 && key[k].kind == ElementKind::Line)) {
       shown.missing.push_back(k);
@@ -146,7 +177,8 @@ Shown WhatIsShown(const std::vector<Element>& key, const std::vector<Element>& d
     if (used[d]) continue;
     std::size_t over = key.size();
     for (std::size_t k = 0; k < key.size() && over == key.size(); ++k) {
-      if (matched[k] && (MatchFigures(key[k], drawing[d], tolerance) || PieceOf(drawing[d], key[k], tolerance))) over = k;
+      if (!matched[k] || !Within(drawingBoxes[d], keyBoxes[k], tolerance)) continue;
+      if (MatchFigures(key[k], drawing[d], tolerance) || PieceOf(drawing[d], key[k], tolerance)) over = k;
     }
     if (over == key.size()) {
       shown.extra.push_back(d);
