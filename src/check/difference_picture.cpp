@@ -89,6 +89,13 @@ std::string Label(const Element& e, const std::string& text) {
   return "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\">" + text + "</text>";
 }
 
+// What the drawing shows in another way, beside the element: "drawn in 2 pieces", "drawn twice".
+std::string Notes(const CheckResult& r, bool inDrawingPlace) {
+  std::string svg = "<g class=\"notes\" font-family=\"sans-serif\" font-size=\"10\" stroke=\"none\" fill=\"#006000\">";
+  for (const ShownNote& n : r.notes) svg += Label(inDrawingPlace ? Shifted(n.key, Back(r.shift)) : n.key, n.what);
+  return svg + "</g>\n";
+}
+
 std::string Picture(const std::string& ground, const std::string& body) {
   const std::string w = std::to_string(kCanvasWidth), h = std::to_string(kCanvasHeight);
   // Canvas coordinates name pixels; their centres lie half a unit in.
@@ -109,10 +116,7 @@ std::string CheckPicture(const std::vector<Element>& key, const std::vector<Elem
   body += "</g>\n<g class=\"drawing\">\n";
   for (const Element& e : drawing) body += Group(Shifted(e, result.shift), "#404040", "");
   body += "</g>\n<g class=\"differences\" stroke-width=\"2\">\n" + Differences(result, false) + "</g>\n" + Legend();
-  // What the drawing shows in another way, beside the element: "drawn in 2 pieces", "drawn twice".
-  body += "<g class=\"notes\" font-family=\"sans-serif\" font-size=\"10\" stroke=\"none\" fill=\"#006000\">";
-  for (const ShownNote& n : result.notes) body += Label(n.key, n.what);
-  body += "</g>\n";
+  body += Notes(result, false);
   return Picture("<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n", body);
 }
 
@@ -142,7 +146,7 @@ std::string ClassPicture(const std::vector<Element>& key, const std::vector<Clas
 }
 
 std::string DifferencesOverCanvas(const CheckResult& result) {
-  return Picture("", "<g stroke-width=\"2\">\n" + Differences(result, true) + "</g>\n");
+  return Picture("", "<g stroke-width=\"2\">\n" + Differences(result, true) + "</g>\n" + Notes(result, true));
 }
 
 }  // namespace tova

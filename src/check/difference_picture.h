@@ -32,8 +32,8 @@ struct ClassShare {
 // reaches too, with a tooltip.
 [[nodiscard]] std::string ClassPicture(const std::vector<Element>& key, const std::vector<ClassShare>& shares);
 
-// Only the differences, on a clear ground, where the drawing has them (a missing element where
-// it belongs to the drawing as placed), to lay over the canvas.
+// Only the differences and the notes, on a clear ground, where the drawing has them (a missing
+// element where it belongs to the drawing as placed), to lay over the canvas.
 [[nodiscard]] std::string DifferencesOverCanvas(const CheckResult& result);
 
 }  // namespace tova
