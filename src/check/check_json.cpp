@@ -62,7 +62,10 @@ std::string CheckResultMembers(const CheckResult& r) {
            return ElementJson(w.drawing, {WrongSizeInWords(w)}).insert(1, "\"keyRow\":" + std::to_string(w.key.row) + ",");
          }) +
          ",\"notes\":" + JsonList(r.notes, [](const ShownNote& n) { return JsonQuoted(NoteInWords(n)); }) +
-         (PlacementInWords(r).empty() ? "" : ",\"placement\":" + JsonQuoted(PlacementInWords(r)));
+         [&r] {
+           const std::string where = PlacementInWords(r);
+           return where.empty() ? std::string() : ",\"placement\":" + JsonQuoted(where);
+         }();
 }
 
 std::string SelfCheckJson(const Tables& drawing, std::string_view keyText) {

@@ -47,11 +47,7 @@ std::string HtmlList(const char* heading, const char* colour, const std::vector<
   return html + "</ul>\n";
 }
 
-std::string Names(const std::vector<std::string>& files) {
-  std::string names;
-  for (const std::string& f : files) names += (names.empty() ? "" : ", ") + f;
-  return names;
-}
+std::string Names(const std::vector<std::string>& files) { return Joined(files, ", "); }
 
 // The class at a glance: the key once, each element coloured by the share of the drawings read
 // that got it wrong (missing, or another line kind), then the elements most got wrong, with who.

@@ -10,10 +10,12 @@
 namespace tova {
 namespace {
 
-std::string Title(const std::vector<std::string>& sentences) {
-  std::string title;
-  for (const std::string& s : sentences) title += (title.empty() ? "" : "\n") + s;
-  return title;
+std::string Title(const std::vector<std::string>& sentences) { return Joined(sentences, "\n"); }
+
+// Words at (x, y); in the colour of the group it stands in, unless one is given.
+std::string Text(int x, int y, const std::string& words, const char* colour = nullptr) {
+  return "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\"" +
+         (colour ? std::string(" fill=\"") + colour + "\"" : "") + ">" + words + "</text>";
 }
 
 // The element's figures in one group of that colour; with `only`, just the figures it names.
@@ -60,19 +62,16 @@ std::string Differences(const CheckResult& r, bool inDrawingPlace) {
 // The views' names at their corners, and in the quarter that belongs to no view, what each
 // colour means.
 std::string Legend() {
-  const auto text = [](int x, int y, const std::string& words, const char* colour = "#000000") {
-    return "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" fill=\"" + colour + "\">" + words +
-           "</text>";
-  };
   const int fold = TwipsToPixels(kDividers[0].y1);
-  std::string svg = "<g font-family=\"sans-serif\" font-size=\"11\" stroke=\"none\">" + text(4, 12, "Front") +
-                    text(4, fold + 14, "Top") + text(fold + 4, 12, "Side");
+  std::string svg = "<g font-family=\"sans-serif\" font-size=\"11\" stroke=\"none\">" +
+                    Text(4, 12, "Front", "#000000") + Text(4, fold + 14, "Top", "#000000") +
+                    Text(fold + 4, 12, "Side", "#000000");
   const std::pair<const char*, const char*> kMeanings[] = {
       {"#b0b0b0", "grey: the key"}, {"#404040", "dark grey: the drawing"}, {kMissingColour, "red, dashed: missing"},
       {kExtraColour, "blue: not in the key"}, {kWrongKindColour, "orange: another line kind"},
       {kWrongSizeColour, "purple: another size (the key's red)"}, {"#006000", "green: drawn in another way"}};
   int y = fold + 20;
-  for (const auto& [colour, words] : kMeanings) svg += text(fold + 10, y += 16, words, colour);
+  for (const auto& [colour, words] : kMeanings) svg += Text(fold + 10, y += 16, words, colour);
   return svg + "</g>\n";
 }
 
@@ -86,7 +85,7 @@ std::pair<int, int> LabelPlace(const Element& e) {
 
 std::string Label(const Element& e, const std::string& text) {
   const auto [x, y] = LabelPlace(e);
-  return "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\">" + text + "</text>";
+  return Text(x, y, text);
 }
 
 // What the drawing shows in another way, beside the element: "drawn in 2 pieces", "drawn twice".

@@ -43,6 +43,12 @@ std::vector<std::string> Sentences(const Element& e, const std::string& what) {
 
 }  // namespace
 
+std::string Joined(const std::vector<std::string>& texts, const std::string& separator) {
+  std::string out;
+  for (const std::string& t : texts) out += (out.empty() ? "" : separator) + t;
+  return out;
+}
+
 std::string LineKindWord(int16_t lineKind) {
   static constexpr const char* kWords[] = {"solid", "thick", "dotted"};
   return lineKind >= 0 && lineKind <= 2 ? kWords[lineKind] : "line kind " + std::to_string(lineKind);

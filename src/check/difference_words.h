@@ -10,6 +10,9 @@
 
 namespace tova {
 
+// The texts one after another, `separator` between each two.
+[[nodiscard]] std::string Joined(const std::vector<std::string>& texts, const std::string& separator);
+
 // "solid", "thick", "dotted" ("line kind N" for any other).
 [[nodiscard]] std::string LineKindWord(int16_t lineKind);
 
