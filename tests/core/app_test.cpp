@@ -139,10 +139,7 @@ TEST(App, EveryControlAndMenuItemReachesItsAction) {
   const std::map<std::string_view, std::function<void(Program&)>> before = {
       {"C7", [](Program& q) { testing::Clicks(q, {{10, 20}, {100, 60}, {50, 300}, {60, 350}}); }},
       {"CC8", [](Program& q) { C8_Click(q), testing::Click(q, 175, 195); }}};
-  const auto in3D = [](std::string_view name, std::string_view menu) {
-    return menu.starts_with("D.") || std::string_view("C12 C13 C14 C15 C16 a1 a2 a3 a4 a5 cpp cqq cdd")
-                                         .find(std::string(name) + " ") != std::string_view::npos;
-  };
+  const std::string_view in3D = " C12 C13 C14 C15 C16 a1 a2 a3 a4 a5 cpp cqq ";
   const std::map<std::string_view, std::vector<std::string>> answers = {
       {"CC8", {"OK"}}, {"C10", {"Cancel", "Cancel", "Cancel"}}, {"C11", {"Cancel", "Cancel"}},
       {"Mnew", {"Cancel"}}, {"Msave", {"Cancel"}}, {"Mopen", {"Cancel"}}};
@@ -153,7 +150,9 @@ TEST(App, EveryControlAndMenuItemReachesItsAction) {
     testing::TestProgram t;
     Form_Load(t.program);
     if (before.contains(name)) before.at(name)(t.program);
-    if (in3D(name, menu)) C9_Click(t.program), StepView(t.program, 4), copy_Click(t.program);
+    if (menu.starts_with("D.") || in3D.find(" " + std::string(name) + " ") != std::string_view::npos) {
+      C9_Click(t.program), StepView(t.program, 4), copy_Click(t.program);
+    }
     for (int i = 0; i < kControlCount && kind == InputKind::Scroll; ++i) {
       if (ControlName(Control(i)) == name) t.shell.SetValue(Control(i), 30);
     }

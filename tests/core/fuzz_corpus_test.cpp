@@ -41,9 +41,8 @@ TEST(FuzzCorpus, EveryKeptInputReadsAndExportsAsItDid) {
   }
   // The outputs that changed; `tova-export` shows them for the input named.
   testing::ExpectGolden("corpus.txt", outcomes, [&](std::size_t i, const std::string& golden) {
-    std::string changed = inputs[i].filename().string() + " changed:";
-    std::istringstream now(outcomes[i]);
-    for (std::string w; now >> w;) changed += golden.find(w) == std::string::npos ? " " + w.substr(0, w.find('=')) : "";
+    std::string changed = inputs[i].filename().string() + " changed:", w;
+    for (std::istringstream now(outcomes[i]); now >> w;) changed += golden.find(w) == std::string::npos ? " " + w.substr(0, w.find('=')) : "";
     return changed;
   });
 }

@@ -82,28 +82,24 @@ struct SessionFolder : testing::TempWorkingFolder {
   SessionFolder() { Write("Tova.ini", testing::ReadAll(TOVA_SOURCE_DIR "/samples/Tova.ini")); }
 };
 
-// The session of `seed` replayed to `event`: what the user saw and heard at it and at the event
-// before (whose digest still matched), each picture's digest, and the
-// drawing, as its document text, changed by the event.
+// The session of `seed` replayed to `event`, whose digest differs: what the user saw and heard at
+// it, each picture's digest and whether the event changed it, and the drawing's lines it changed.
 std::string Replay(unsigned seed, int event) {
   const SessionFolder folder;
   Session session(seed);
-  std::string said = "replayed seed " + std::to_string(seed) + ":\n", document;
+  std::string said, document;
   std::array<Image, 3> pictures;
   const auto run = session.Run(event + 1, [&](int n, const std::string& what) {
     std::string heard = session.Heard();
-    if (n + 1 < event) return;
-    std::replace(heard.begin(), heard.end(), '\n', '|');
-    said += "event " + std::to_string(n) + (n < event ? ", as golden" : "") + " (" + what + "): heard " + heard +
-            "\n  tables " + testing::Hex(testing::Hash(session.Table()), 8);
     const std::array<Image, 3> now = session.Pictures();
-    for (std::size_t i = 0; i < now.size(); ++i) {
-      said += std::string(", ") + std::array{"canvas", "3D view", "clipboard"}[i] + " " +
-              testing::Hex(testing::Hash(std::span<const uint32_t>(now[i].pixels)), 8) +
-              (n == event && event > 0 && pictures[i] == now[i] ? " (unchanged)" : "");
-    }
     const std::string text = FormatDocument(session.tables()), diff = testing::DiffLines(document, text);
-    said += n < event || event == 0 ? "\n" : "\ndrawing as a document, changed:\n" + (diff.empty() ? "none\n" : diff);
+    std::replace(heard.begin(), heard.end(), '\n', '|');
+    said = "replayed seed " + std::to_string(seed) + ", event " + std::to_string(n) + " (" + what + "): heard " + heard;
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      said += std::string("\n  ") + std::array{"canvas", "3D view", "clipboard"}[i] + " " +
+              testing::Hex(testing::Hash(std::span<const uint32_t>(now[i].pixels)), 8) + (pictures[i] == now[i] ? " (unchanged)" : "");
+    }
+    said += "\ndrawing as a document, changed:\n" + (diff.empty() ? "none\n" : diff);
     document = text, pictures = now;
   });
   return said + run.value_or("");

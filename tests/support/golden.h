@@ -55,13 +55,11 @@ inline std::string DiffLines(const std::string& before, const std::string& after
   return diff;
 }
 
-// What the line at `index`, which differs from `golden`, was made from, readable.
-using Explain = std::function<std::string(std::size_t index, const std::string& golden)>;
-
 // Compares the lines with tests/golden/<name>. Reports the first that differs, against its golden
-// line, with how many differ in all and what `explain` says of it.
+// line, with how many differ in all and what `explain` says of the line at that index (given its
+// golden line): readable, what it was made from.
 inline void ExpectGolden(const std::string& name, const std::vector<std::string>& lines,
-                         const Explain& explain = nullptr) {
+                         const std::function<std::string(std::size_t, const std::string&)>& explain = nullptr) {
   const std::string path = TOVA_SOURCE_DIR "/tests/golden/" + name;
   if (const char* update = std::getenv("TOVA_UPDATE_GOLDEN"); update && *update == '1') {
     std::ofstream out(path, std::ios::binary);

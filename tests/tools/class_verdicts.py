@@ -1,14 +1,12 @@
 #!/usr/bin/python3
-"""A class of drawings made in the window with real input (scripts/draw-class.py made them, and
-tests/fixtures/class/intentions.json says what each was made to be), checked against the key: each
-verdict is the one a teacher would give. Usage: class_verdicts.py TOVA_CHECK FIXTURES_DIR"""
+"""A class drawn in the window with real input (scripts/draw-class.py; intentions.json says what each
+was made to be), each verdict a teacher's. Usage: class_verdicts.py TOVA_CHECK FIXTURES_DIR"""
 import json
 import pathlib
 import subprocess
 import sys
 
-# For each drawing: score, missing, extra, wrong line kinds, wrong sizes, and words the report
-# must use; with --anywhere, the score then.
+# Score, missing, extra, wrong line kinds, wrong sizes, words the report must use, score --anywhere.
 VERDICTS = {
     "key.KRT": (100, 0, 0, 0, 0, [], 100),
     "anna.KRT": (100, 0, 0, 0, 0, [], 100),
