@@ -2,6 +2,8 @@
 
 #include "app/canvas_input.h"
 #include "app/controls.h"
+#include "exercise/aids.h"
+#include "exercise/object_panel.h"
 #include "program/program.h"
 #include "view3d/navigation.h"
 
@@ -48,6 +50,13 @@ void HandlePointer(Program& program, const InputEvent& e, const PointerHandlers&
 }  // namespace
 
 void HandleInput(Program& program, const InputEvent& event) {
+  NoteUserAction(program, event.kind == InputKind::Move);
+  if (event.kind == InputKind::Click && HandleExerciseClick(program, event.control)) return;
+  if (event.control == kObjectBox) {
+    const ExerciseVars& x = program.exercise;
+    if (x.object && x.objectShown) HandlePointer(x.object->program, event, kPointerHandlers[1]);
+    return;
+  }
   switch (event.kind) {
     case InputKind::Click:
     case InputKind::Scroll: {

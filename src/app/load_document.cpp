@@ -4,6 +4,8 @@
 
 #include "document/document_file.h"
 #include "document/document_format.h"
+#include "exercise/aids.h"
+#include "exercise/exercise_file.h"
 #include "program/commands.h"
 #include "program/program.h"
 
@@ -17,6 +19,10 @@ bool LoadDocument(Program& program, const std::string& path) {
 bool ReadDocumentText(Program& program, std::string_view text) {
   ClearTable(program.tables, kPendingLines);
   ResetEditing(program);
+  if (LooksLikeExercise(text)) {
+    ExerciseReading exercise = ReadExercise(text);
+    return exercise.exercise && StartExercise(program, std::move(*exercise.exercise));
+  }
   const std::optional<Tables> read = ParseDocument(text);
   if (!read) return false;
   Tables& t = program.tables;

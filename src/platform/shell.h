@@ -60,6 +60,12 @@ class Shell {
   virtual std::string ProgramFolder() = 0;
   // Ends the program at once: no further boxes, no further events.
   virtual void EndProgram() = 0;
+
+  // Seconds on a clock that only moves forward (its zero is the shell's own).
+  virtual double Clock() = 0;
+  // Gives the user a file made by the program, under a suggested name: the window asks where to
+  // save it, the page downloads it. False when it was not stored (cancelled, or refused).
+  [[nodiscard]] virtual bool OfferFile(std::string_view suggestedName, std::string_view bytes) = 0;
 };
 
 }  // namespace tova

@@ -30,6 +30,8 @@ class SilentShell : public Shell {
   void OpenHelpPage(std::string_view) override {}
   std::string ProgramFolder() override { return "."; }
   void EndProgram() override {}
+  double Clock() override { return 0; }
+  bool OfferFile(std::string_view, std::string_view) override { return false; }
 };
 
 }  // namespace tova

@@ -69,12 +69,7 @@ void Surface::Clear() {
       std::transform(from, from + w, to, [](uint32_t p) { return kOpaque | p; });
     }
   }
-  dirty_ = {0, 0, width_, height_};
-  dirtyBands_.resize(static_cast<std::size_t>((height_ + kDirtyBandRows - 1) / kDirtyBandRows));
-  for (std::size_t band = 0; band < dirtyBands_.size(); ++band) {
-    const int top = static_cast<int>(band) * kDirtyBandRows;
-    dirtyBands_[band] = {0, top, width_, std::min(top + kDirtyBandRows, height_)};
-  }
+  MarkAllChanged();
 }
 
 void Surface::Emit(int x, int y) {
@@ -274,6 +269,15 @@ void Surface::CircleShape(int cx, int cy, int radius, bool isArc, double start, 
 }
 
 Image Surface::Snapshot() const { return Image{width_, height_, pixels_}; }
+
+void Surface::MarkAllChanged() {
+  dirty_ = {0, 0, width_, height_};
+  dirtyBands_.resize(static_cast<std::size_t>((height_ + kDirtyBandRows - 1) / kDirtyBandRows));
+  for (std::size_t band = 0; band < dirtyBands_.size(); ++band) {
+    const int top = static_cast<int>(band) * kDirtyBandRows;
+    dirtyBands_[band] = {0, top, width_, std::min(top + kDirtyBandRows, height_)};
+  }
+}
 
 PixelRect Surface::TakeDirtyRect() {
   const PixelRect r = dirty_;

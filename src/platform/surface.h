@@ -86,6 +86,9 @@ class Surface {
 
   // A copy of the current pixels.
   Image Snapshot() const;
+  // Marks every pixel changed, for a viewer that shows more than the surface (a picture laid
+  // under or over it that came or went).
+  void MarkAllChanged();
   // The part changed since the last call, and forget it.
   PixelRect TakeDirtyRect();
   // The same, finer, once TrackDirtyBands has been called: for each band of kDirtyBandRows rows

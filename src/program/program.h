@@ -8,6 +8,7 @@
 #include "platform/surface.h"
 #include "program/app_state.h"
 #include "program/canvas_state.h"
+#include "program/exercise_state.h"
 #include "program/find_state.h"
 #include "program/view_state.h"
 #include "program/window_layout.h"
@@ -25,6 +26,7 @@ struct Program {
   CanvasVars canvas;
   FindVars find;
   ViewVars view;
+  ExerciseVars exercise;
   // The canvas rests in XOR mode; the 3D view draws in copy mode.
   Surface P{kCanvasWidth, kCanvasHeight, kWindowColour, 0x000000, kXorPen};
   Surface D{kViewWidth, kViewHeight, kViewBackColour, kViewForeColour, kCopyPen};

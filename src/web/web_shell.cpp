@@ -34,6 +34,10 @@ EM_ASYNC_JS(char*, JsPrompt, (const char* prompt, const char* title, const char*
 EM_ASYNC_JS(char*, JsOpenDialog, (const char* field), {
   return Tova.safely(async () => Tova.newString(await Tova.openDialog(UTF8ToString(field))), 0);
 });
+// Downloads the bytes under the name; 0 when the page could not.
+EM_JS(int, JsOfferFile, (const char* name, const char* bytes, int size), {
+  return Tova.safely(() => Tova.offerFile(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)), 0);
+});
 EM_JS(void, JsClearClipboard, (), { Tova.clearClipboard(); });
 // Pixels in the page's byte order.
 EM_JS(void, JsPutClipboard, (const uint32_t* pixels, int width, int height), {
@@ -122,5 +126,11 @@ bool WebShell::SaveFile(std::string_view path, std::string_view bytes) {
 void WebShell::OpenHelpPage(std::string_view path) { JsOpenHelp(std::string(path).c_str()); }
 std::string WebShell::ProgramFolder() { return "."; }
 void WebShell::EndProgram() { JsEnd(); }
+
+double WebShell::Clock() { return emscripten_get_now() / 1000; }
+
+bool WebShell::OfferFile(std::string_view suggestedName, std::string_view bytes) {
+  return JsOfferFile(std::string(suggestedName).c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
+}
 
 }  // namespace tova

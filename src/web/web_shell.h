@@ -34,6 +34,8 @@ class WebShell : public Shell {
   void OpenHelpPage(std::string_view path) override;
   std::string ProgramFolder() override;
   void EndProgram() override;
+  double Clock() override;
+  bool OfferFile(std::string_view suggestedName, std::string_view bytes) override;
 };
 
 }  // namespace tova

@@ -81,6 +81,11 @@ class ScriptedShell : public Shell {
   bool SaveFile(std::string_view path, std::string_view bytes) override;
   std::string ProgramFolder() override { return "/opt/tova"; }
   void EndProgram() override { ++ended; }
+  double Clock() override { return clock; }
+  bool OfferFile(std::string_view name, std::string_view bytes) override {
+    offered.push_back({std::string(name), std::string(bytes)});
+    return true;
+  }
 
   // Enabled or visible as last set; nothing when the program never set it.
   std::optional<bool> enabled(Control c) const { return enabled_[Index(c)]; }
@@ -98,6 +103,11 @@ class ScriptedShell : public Shell {
   int pauses = 0;  // how often the program paused between pictures
   Image clipboard;
   std::vector<std::string> helpPages;
+  double clock = 0;  // what Clock says; a test moves it
+  struct OfferedFile {
+    std::string name, bytes;
+  };
+  std::vector<OfferedFile> offered;
 
  private:
   static std::size_t Index(Control c) { return static_cast<std::size_t>(c); }

@@ -164,4 +164,11 @@ std::string QtShell::ProgramFolder() {
 
 void QtShell::EndProgram() { QCoreApplication::exit(0); }
 
+double QtShell::Clock() { return static_cast<double>(clock_.elapsed()) / 1000; }
+
+bool QtShell::OfferFile(std::string_view suggestedName, std::string_view bytes) {
+  const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), ToQString(suggestedName));
+  return !path.isEmpty() && SaveFile(path.toStdString(), bytes);
+}
+
 }  // namespace tova

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <array>
 
@@ -37,11 +38,14 @@ class QtShell : public Shell {
   bool SaveFile(std::string_view path, std::string_view bytes) override;
   std::string ProgramFolder() override;
   void EndProgram() override;
+  double Clock() override;
+  bool OfferFile(std::string_view suggestedName, std::string_view bytes) override;
 
  protected:
   QWidget* window() const { return window_; }
 
  private:
+  QElapsedTimer clock_ = [] { QElapsedTimer t; t.start(); return t; }();
   QObject* Find(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
 
   QWidget* window_ = nullptr;

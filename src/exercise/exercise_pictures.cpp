@@ -1,0 +1,115 @@
+#include "exercise/exercise_pictures.h"
+
+#include <algorithm>
+
+#include "program/line_kinds.h"
+#include "program/program.h"
+
+namespace tova {
+namespace {
+
+// The colour the pictures are drawn on, taken for "nothing" afterwards: no picture uses it.
+constexpr Rgb kNothing = 0x010203;
+
+Surface Blank() { return Surface(kCanvasWidth, kCanvasHeight, kNothing, 0, kCopyPen); }
+
+// The surface's pixels, with "nothing" made transparent.
+Image Transparent(const Surface& s) {
+  Image picture = s.Snapshot();
+  for (uint32_t& p : picture.pixels) {
+    if ((p & 0xFFFFFF) == kNothing) p = 0;
+  }
+  return picture;
+}
+
+void DrawGiven(Surface& s, const GivenFigure& f, Rgb colour) {
+  SelectLinePen(s, f.lineKind);
+  if (f.circle) {
+    DrawCircleOrArc(s, f.cx, f.cy, f.radius, f.startDeg, f.endDeg, colour);
+  } else {
+    s.Line(f.x1, f.y1, f.x2, f.y2, colour);
+  }
+}
+
+// A check's figure, thick so that it shows beside the drawing's own line.
+void DrawFigure(Surface& s, const CanvasFigure& f, Rgb colour) {
+  s.SetDrawStyle(PenStyle::Solid);
+  s.SetDrawWidth(2);
+  if (f.kind == FigureKind::Line) {
+    s.Line(f.x1, f.y1, f.x2, f.y2, colour);
+  } else {
+    DrawCircleOrArc(s, f.cx, f.cy, f.radius, static_cast<int16_t>(f.startDeg), static_cast<int16_t>(f.endDeg), colour);
+  }
+}
+
+void DrawElement(Surface& s, const Element& e, Rgb colour) {
+  for (const CanvasFigure& f : e.Figures()) DrawFigure(s, f, colour);
+}
+
+Shift Back(Shift s) { return {-s.a, -s.b, -s.c}; }
+
+}  // namespace
+
+Image FiguresPicture(std::span<const GivenFigure> figures, Rgb colour) {
+  Surface s = Blank();
+  s.Clear();
+  for (const GivenFigure& f : figures) DrawGiven(s, f, colour);
+  return Transparent(s);
+}
+
+Image TablesPicture(const Tables& tables, Rgb colour) {
+  std::vector<GivenFigure> figures;
+  for (const LineRecord& m : tables.lineTable) {
+    if (m.state == kRowLive) figures.push_back({.x1 = m.x1, .y1 = m.y1, .x2 = m.x2, .y2 = m.y2, .lineKind = m.lineKind});
+  }
+  for (const CircleRecord& k : tables.circleTable) {
+    if (k.state == kRowLive) {
+      figures.push_back({.circle = true, .cx = k.cx, .cy = k.cy, .radius = k.radius, .startDeg = k.startDeg,
+                         .endDeg = k.endDeg, .lineKind = k.lineKind});
+    }
+  }
+  return FiguresPicture(figures, colour);
+}
+
+// Extra elements first, then those of another line kind or size, then the missing ones on top,
+// all where the drawing has them (a missing one where the drawing's object would have it).
+Image DifferencesPicture(const CheckResult& r) {
+  Surface s = Blank();
+  s.Clear();
+  for (const Element& e : r.extra) DrawElement(s, e, kExtraRgb);
+  for (const WrongKind& w : r.wrongKind) {
+    for (const KindDifference& d : w.views) DrawFigure(s, w.drawing.figures[d.figure], kWrongKindRgb);
+  }
+  for (const WrongSize& w : r.wrongSize) DrawElement(s, w.drawing, kWrongKindRgb);
+  for (const Element& e : r.missing) DrawElement(s, Shifted(e, Back(r.shift)), kMissingRgb);
+  return Transparent(s);
+}
+
+bool CanvasHasLayers(const Program& program) {
+  const ExerciseVars& x = program.exercise;
+  return !x.underlay.Empty() || !x.overlay.Empty();
+}
+
+void ComposeCanvas(const Program& program, PixelRect r, uint32_t* out, int outStride) {
+  const Surface& P = program.P;
+  const Image& under = program.exercise.underlay;
+  const Image& over = program.exercise.overlay;
+  const bool hasUnder = under.width == P.Width() && under.height == P.Height();
+  const bool hasOver = over.width == P.Width() && over.height == P.Height();
+  r.left = std::max(r.left, 0), r.top = std::max(r.top, 0);
+  r.right = std::min(r.right, P.Width()), r.bottom = std::min(r.bottom, P.Height());
+  const uint32_t back = 0xFF000000u | P.BackColour();
+  for (int y = r.top; y < r.bottom; ++y) {
+    const std::size_t row = static_cast<std::size_t>(y) * P.Width();
+    const uint32_t* canvas = P.Bits() + row;
+    uint32_t* to = out + static_cast<std::size_t>(y - r.top) * outStride;
+    for (int x = r.left; x < r.right; ++x) {
+      uint32_t p = canvas[x];
+      if (hasUnder && p == back && under.pixels[row + x] != 0) p = under.pixels[row + x];
+      if (hasOver && over.pixels[row + x] != 0) p = over.pixels[row + x];
+      *to++ = p;
+    }
+  }
+}
+
+}  // namespace tova
