@@ -1,13 +1,14 @@
 # Installing Tova (cmake --install) and its Debian package (cpack in the build folder).
 #
-#   bin/tova-export, bin/tova-check      the exports, and drawings checked against a key, without
-#                                        the window
+#   bin/tova-export, bin/tova-check,     the exports, drawings checked against a key, and exercises
+#   bin/tova-exercise                    made from a key, without the window
 #   bin/tova -> ../lib/tova/tova         the window, through a link
 #   lib/tova/tova, Help.htm, Malvo.htm   the window looks for its help pages in its own folder
 #                                        (Qt gives it the link's target, not the link's folder)
 #   share/tova/Tova.ini                  the sample drawing
 #   share/man/man1/tova.1.gz,
-#   tova-export.1.gz, tova-check.1.gz    the manual pages
+#   tova-export.1.gz, tova-check.1.gz,
+#   tova-exercise.1.gz                   the manual pages
 #   share/doc/tova/copyright,
 #   changelog.Debian.gz                  the licence and the package's changelog
 #   share/applications/tova.desktop, share/icons/hicolor/*/apps/tova.{svg,png},
@@ -25,11 +26,11 @@ set(TOVA_INSTALL_PROGRAMDIR "lib/tova" CACHE STRING
 set(TOVA_PACKAGE_MAINTAINER "Tova maintainers <maintainers@users.noreply.c-seed-8e98c291.example>"
     CACHE STRING "Maintainer field of the Debian package")
 
-install(TARGETS tova-export tova-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tova-export tova-check tova-exercise RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Manual pages, compressed as Debian installs them.
 set(man_pages)
-foreach(page tova tova-export tova-check)
+foreach(page tova tova-export tova-check tova-exercise)
   set(man_page ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.1.gz)
   add_custom_command(OUTPUT ${man_page}
                      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
@@ -102,7 +103,10 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "."
   "tova-check compares students' drawings with the key of an exercise, as"
   "models: what is missing, extra or drawn with another line kind, with a"
-  "score, in lines, JSON, CSV or a self-contained HTML report.")
+  "score, in lines, JSON, CSV or a self-contained HTML report."
+  "."
+  "tova-exercise makes an exercise file from a key drawing: a title and task,"
+  "the views given and the aids offered (check, where, peek, the object).")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -2,7 +2,8 @@
 # Stages an installation of a build (DESTDIR, prefix /usr, as the Debian package does) and checks
 # what it holds: the programs, the link to the window and the help pages beside it, the menu
 # entry (valid, and its Exec and Icon found in the installation), the icons, the MIME type of
-# *.KRT documents, and the installed tova-export and tova-check on the installed sample drawing.
+# *.KRT documents, and the installed tova-export, tova-check and tova-exercise on the installed
+# sample drawing.
 # Usage: check-install.sh BUILD_DIR SOURCE_DIR [PROGRAM_DIR]   (PROGRAM_DIR defaults to lib/tova)
 set -euo pipefail
 build=$(realpath "$1")
@@ -21,7 +22,7 @@ DESTDIR="$stage" cmake --install "$build" --prefix /usr --component Unspecified 
 rm -f "$stage.log"
 usr=$stage/usr
 
-for file in bin/tova-export bin/tova-check "$programdir/tova"; do
+for file in bin/tova-export bin/tova-check bin/tova-exercise "$programdir/tova"; do
   [[ -f $usr/$file && -x $usr/$file ]] || fail "$file is not an installed program"
 done
 
@@ -38,7 +39,7 @@ cmp -s "$source/samples/Tova.ini" "$usr/share/tova/Tova.ini" || fail "the sample
 cmp -s "$source/packaging/copyright" "$usr/share/doc/tova/copyright" || fail "the copyright file is not installed"
 gzip -dc "$usr/share/doc/tova/changelog.Debian.gz" 2>/dev/null | cmp -s - "$source/packaging/changelog" ||
   fail "the changelog is not installed"
-for page in tova tova-export tova-check; do
+for page in tova tova-export tova-check tova-exercise; do
   gzip -dc "$usr/share/man/man1/$page.1.gz" 2>/dev/null | cmp -s - "$source/packaging/$page.1" ||
     fail "the manual page $page(1) is not installed"
 done
@@ -92,6 +93,9 @@ fi
 # The installed checker: the sample against itself matches fully.
 "$usr/bin/tova-check" "$usr/share/tova/Tova.ini" "$usr/share/tova/Tova.ini" >/dev/null 2>&1 ||
   fail "the installed tova-check does not find the sample matching itself"
+# The installed exercise maker: an exercise on the installed sample.
+"$usr/bin/tova-exercise" "$usr/share/tova/Tova.ini" --title Sample --aids check -o "$stage/exercise.KRT" >/dev/null 2>&1 &&
+  grep -qx 'begin key' "$stage/exercise.KRT" || fail "the installed tova-exercise made no exercise of the sample"
 
 if [[ $failures -ne 0 ]]; then
   echo "$failures failed"

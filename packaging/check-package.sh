@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian package on a fresh Debian 12 in a chroot and checks it there: apt pulls in
-# its dependencies, tova-export converts the installed sample and tova-check finds it matching
-# itself, lintian finds no error, the menu entry's Exec starts the window (under Xvfb, from the
-# home folder as a menu would) on the sample in a new drawings folder without a message, a *.KRT
-# opened with gio (as a file manager opens it) comes up in the window, its icon is installed,
-# Help finds the help pages beside the program, and the MIME, icon and menu caches are rebuilt by
-# dpkg triggers. Needs root and the network; not part of make test.
+# its dependencies, tova-export converts the installed sample, tova-check finds it matching
+# itself and tova-exercise makes an exercise of it, lintian finds no error, the menu entry's Exec
+# starts the window (under Xvfb, from the home folder as a menu would) on the sample in a new
+# drawings folder without a message, a *.KRT opened with gio (as a file manager opens it) comes
+# up in the window, its icon is installed, Help finds the help pages beside the program, and the
+# MIME, icon and menu caches are rebuilt by dpkg triggers. Needs root and the network; not part
+# of make test.
 #
 # Usage: packaging/check-package.sh [PACKAGE.deb] [OUT_DIR]
 #   PACKAGE.deb  defaults to the newest build/tova_*.deb (make package)
@@ -83,7 +84,7 @@ apt-get update -qq
 apt-get install -y /tmp/tova_*.deb >/tmp/out/install.log 2>&1 || { tail -n 30 /tmp/out/install.log; exit 1; }
 grep 'newly installed' /tmp/out/install.log
 dpkg-query -W -f='${Package} ${Version} ${Status}\n' tova qt6-qpa-plugins fonts-wqy-microhei xdg-utils
-for program in /usr/lib/tova/tova /usr/bin/tova-export /usr/bin/tova-check /usr/lib/*/qt6/plugins/platforms/libqxcb.so; do
+for program in /usr/lib/tova/tova /usr/bin/tova-export /usr/bin/tova-check /usr/bin/tova-exercise /usr/lib/*/qt6/plugins/platforms/libqxcb.so; do
   missing=$(ldd "$program" | grep 'not found' || true)
   [[ -z $missing ]] || fail "$program lacks libraries: $missing"
 done
@@ -92,6 +93,8 @@ tova-export /usr/share/tova/Tova.ini /tmp/x.svg && grep -q '<svg' /tmp/x.svg && 
 tova-export /usr/share/tova/Tova.ini /tmp/out/x.png || fail "tova-export to PNG"
 tova-export --author 李明 /usr/share/tova/Tova.ini /tmp/out/x.pdf || fail "tova-export to PDF"
 tova-check /usr/share/tova/Tova.ini /usr/share/tova/Tova.ini || fail "tova-check on the installed sample"
+tova-exercise /usr/share/tova/Tova.ini --title Sample --aids check -o /tmp/out/exercise.KRT ||
+  fail "tova-exercise on the installed sample"
 
 echo "== a desktop's caches; removing and installing the package again updates them (dpkg triggers)"
 apt_quiet() {  # apt-get install, its output in /tmp/out/$1.log

@@ -47,6 +47,17 @@ std::string HtmlList(const char* heading, const char* colour, const std::vector<
   return html + "</ul>\n";
 }
 
+std::string Counted(long n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+
+// "12 min, 2 checks, 1 show-where, 0 peeks, 1 object view": whole minutes, as a teacher reads them.
+std::string HelpWords(const HandInNote& h) {
+  return std::to_string(h.seconds / 60) + " min, " + Counted(h.checks, "check", "checks") + ", " +
+         Counted(h.wheres, "show-where", "show-wheres") + ", " + Counted(h.peeks, "peek", "peeks") + ", " +
+         Counted(h.objects, "object view", "object views");
+}
+
+std::string StudentName(const HandInNote& h) { return h.name.empty() ? "no name given" : h.name; }
+
 std::string Names(const std::vector<std::string>& files) { return Joined(files, ", "); }
 
 // The class at a glance: the key once, each element coloured by the share of the drawings read
@@ -122,8 +133,10 @@ tr:target { background: #fff0c0; }
 }  // namespace
 
 std::string CheckLines(const CheckedDrawing& d) {
-  if (!d.result) return d.file + ": not read";
-  std::string lines = d.file + ": " + std::to_string(d.result->score) + " (" + DifferencesInWords(*d.result) + ")";
+  const std::string file =
+      d.file + (d.handIn ? " (" + StudentName(*d.handIn) + "; " + HelpWords(*d.handIn) + ")" : std::string());
+  if (!d.result) return file + ": not read";
+  std::string lines = file + ": " + std::to_string(d.result->score) + " (" + DifferencesInWords(*d.result) + ")";
   for (const std::string& sentence : DifferenceSentences(*d.result)) lines += "\n  " + sentence;
   return lines;
 }
@@ -147,6 +160,12 @@ std::string FormatCheckJson(const CheckRun& run) {
   for (std::size_t i = 0; i < run.drawings.size(); ++i) {
     const CheckedDrawing& d = run.drawings[i];
     json += std::string(i ? ",\n" : "\n") + "{\"file\":" + JsonQuoted(d.file) + ",";
+    if (const std::optional<HandInNote>& h = d.handIn) {
+      json += "\"handIn\":{\"exercise\":" + JsonQuoted(h->exercise) + ",\"name\":" + JsonQuoted(h->name) +
+              ",\"seconds\":" + std::to_string(h->seconds) + ",\"checks\":" + std::to_string(h->checks) +
+              ",\"wheres\":" + std::to_string(h->wheres) + ",\"peeks\":" + std::to_string(h->peeks) +
+              ",\"objects\":" + std::to_string(h->objects) + "},";
+    }
     if (!d.result) {
       json += "\"error\":" + JsonQuoted(d.error) + "}";
       continue;
@@ -162,15 +181,25 @@ std::string FormatCheckJson(const CheckRun& run) {
 }
 
 std::string FormatCheckCsv(const CheckRun& run) {
-  std::string csv = "\xEF\xBB\xBF" "file,score,missing,extra,wrong line kind,error,wrong size\r\n";
+  std::string csv = "\xEF\xBB\xBF" "file,score,missing,extra,wrong line kind,error,wrong size,"
+                    "name,seconds,checks,wheres,peeks,objects\r\n";
   for (const CheckedDrawing& d : run.drawings) {
     csv += CsvField(d.file) + ",";
     if (d.result) {
       const CheckResult& r = *d.result;
       csv += std::to_string(r.score) + "," + std::to_string(r.missing.size()) + "," + std::to_string(r.extra.size()) +
-             "," + std::to_string(r.wrongKind.size()) + ",," + std::to_string(r.wrongSize.size()) + "\r\n";
+             "," + std::to_string(r.wrongKind.size()) + ",," + std::to_string(r.wrongSize.size());
     } else {
-      csv += ",,,," + CsvField(d.error) + ",\r\n";
+      csv += ",,,," + CsvField(d.error) + ",";
+    }
+    if (const std::optional<HandInNote>& h = d.handIn) {
+      csv += "," + CsvField(h->name);
+      for (const long n : {h->seconds, long{h->checks}, long{h->wheres}, long{h->peeks}, long{h->objects}}) {
+        csv += "," + std::to_string(n);
+      }
+      csv += "\r\n";
+    } else {
+      csv += ",,,,,,\r\n";
     }
   }
   return csv;
@@ -189,11 +218,17 @@ std::string FormatCheckHtml(const CheckRun& run) {
   html += "<h1>Drawings checked against " + key + "</h1>\n<p>" + Html(CheckSummary(run)) + ". Points within " +
           NumberText(run.options.tolerance) + " px count as the same" +
           (run.options.anywhere ? "; each drawing was moved to where it matches the key best" : "") + ".</p>\n";
-  html += "<table class=\"class\">\n<thead><tr><th>Drawing</th><th>Score</th><th>Missing</th><th>Extra</th>"
-          "<th>Wrong line kind</th><th>Wrong size</th></tr></thead>\n<tbody>\n";
+  // Hand-ins add who made each drawing and the help used.
+  const bool handIns =
+      std::any_of(byName.begin(), byName.end(), [](const CheckedDrawing* d) { return d->handIn.has_value(); });
+  html += std::string("<table class=\"class\">\n<thead><tr><th>Drawing</th>") + (handIns ? "<th>Student</th>" : "") +
+          "<th>Score</th><th>Missing</th><th>Extra</th><th>Wrong line kind</th><th>Wrong size</th>" +
+          (handIns ? "<th>Minutes</th><th>Checks</th><th>Show-wheres</th><th>Peeks</th><th>Object views</th>" : "") +
+          "</tr></thead>\n<tbody>\n";
   for (std::size_t i = 0; i < byName.size(); ++i) {
     const CheckedDrawing& d = *byName[i];
     html += "<tr><td><a href=\"#drawing-" + std::to_string(i + 1) + "\">" + Html(d.file) + "</a></td>";
+    if (handIns) html += "<td>" + (d.handIn ? Html(StudentName(*d.handIn)) : std::string()) + "</td>";
     if (d.result) {
       const CheckResult& r = *d.result;
       for (const std::size_t n : {static_cast<std::size_t>(r.score), r.missing.size(), r.extra.size(), r.wrongKind.size(),
@@ -203,12 +238,23 @@ std::string FormatCheckHtml(const CheckRun& run) {
     } else {
       html += "<td colspan=\"5\" class=\"error\">not read</td>";
     }
+    if (const std::optional<HandInNote>& h = d.handIn) {
+      for (const long n : {h->seconds / 60, long{h->checks}, long{h->wheres}, long{h->peeks}, long{h->objects}}) {
+        html += "<td class=\"number\">" + std::to_string(n) + "</td>";
+      }
+    } else if (handIns) {
+      html += "<td colspan=\"5\"></td>";
+    }
     html += "</tr>\n";
   }
   html += "</tbody>\n</table>\n" + ClassAtAGlance(run, byName);
   for (std::size_t i = 0; i < byName.size(); ++i) {
     const CheckedDrawing& d = *byName[i];
     html += "<section class=\"drawing\" id=\"drawing-" + std::to_string(i + 1) + "\">\n<h2>" + Html(d.file) + "</h2>\n";
+    if (const std::optional<HandInNote>& h = d.handIn) {
+      html += "<p>Handed in by " + Html(StudentName(*h)) + " for the exercise \u201c" + Html(h->exercise) +
+              "\u201d: " + Html(HelpWords(*h)) + ".</p>\n";
+    }
     if (!d.result) {
       html += "<p class=\"error\">Not read: " + Html(d.error) + "</p>\n</section>\n";
       continue;

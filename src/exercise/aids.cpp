@@ -26,7 +26,7 @@ struct Noun {
 // What a figure of an element is in its view, in a teacher's words.
 Noun NounOf(const Element& e, const CanvasFigure& f) {
   if (e.kind == ElementKind::Line) return {"edge", "edges"};
-  if (e.kind == ElementKind::Relation) return {"line joining two circles", "lines joining two circles"};
+  if (e.kind == ElementKind::Relation) return {"outline joining two circles", "outlines joining two circles"};
   if (f.kind == FigureKind::Line) return {"circle seen edge-on", "circles seen edge-on"};
   return f.kind == FigureKind::Arc ? Noun{"arc", "arcs"} : Noun{"circle", "circles"};
 }

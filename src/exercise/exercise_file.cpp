@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <locale>
 #include <sstream>
 
 #include "document/document_format.h"
@@ -189,9 +190,12 @@ ExerciseReading ReadExercise(std::string_view text) {
     } else if (name == "aids") {
       if (!ReadFlags(value, kAidWords, ex.aids)) return fail("the aids are check, where, peek and object");
     } else if (name == "tolerance") {
+      // A stream in the classic locale: the page's C++ library has no from_chars for numbers
+      // with a fraction.
       double t = -1;
-      const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), t);
-      if (ec != std::errc() || end != value.data() + value.size() || !(t >= 0 && t <= kMaxExerciseTolerance)) {
+      std::istringstream in{std::string(value)};
+      in.imbue(std::locale::classic());
+      if (!(in >> t) || !in.eof() || !(t >= 0 && t <= kMaxExerciseTolerance)) {
         return fail("the tolerance is a number of pixels from 0 to 20");
       }
       ex.tolerance = t;

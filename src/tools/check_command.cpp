@@ -1,11 +1,12 @@
 #include "tools/check_command.h"
 
-#include <charconv>
 #include <optional>
 #include <ostream>
 
 #include "check/check_report.h"
+#include "exercise/hand_in.h"
 #include "tools/atomic_file.h"
+#include "tools/command_line.h"
 #include "tools/read_drawing.h"
 
 namespace tova {
@@ -23,53 +24,37 @@ struct Request {
 
 // The request, or the message that says what is wrong with the command line.
 std::optional<std::string> Parse(const std::vector<std::string>& arguments, Request& r) {
-  std::vector<std::string> files;
-  bool optionsEnd = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    if (optionsEnd || arguments[i].empty() || arguments[i][0] != '-' || arguments[i] == "-") {
-      files.push_back(arguments[i]);
-      continue;
-    }
-    // A value follows its option as the next argument or after an equals sign.
-    const std::size_t equals = arguments[i].find('=');
-    const std::string a = arguments[i].substr(0, equals);
-    const std::optional<std::string> attached =
-        equals == std::string::npos ? std::nullopt : std::optional(arguments[i].substr(equals + 1));
-    const auto value = [&]() -> const std::string* {
-      return attached ? &*attached : i + 1 < arguments.size() ? &arguments[++i] : nullptr;
-    };
-    const bool flag = a == "--" || a == "--help" || a == "-h" || a == "--anywhere" || a == "--json";
-    if (flag && attached) return a + " takes no value";
-    if (a == "--") {
-      optionsEnd = true;
-    } else if (a == "--help" || a == "-h") {
+  CommandLine line;
+  if (std::optional<std::string> wrong = SplitCommandLine(arguments, {"--anywhere", "--json"}, line)) return wrong;
+  for (const auto& [a, value] : line.options) {
+    if (a == "--help" || a == "-h") {
       r.help = true;
     } else if (a == "--anywhere") {
       r.options.anywhere = true;
     } else if (a == "--json") {
       r.json = true;
     } else if (a == "--tolerance") {
-      const std::string* v = value();
-      double px = -1;
-      if (v) {
-        const auto [end, error] = std::from_chars(v->data(), v->data() + v->size(), px);
-        if (error != std::errc() || end != v->data() + v->size()) px = -1;
-      }
-      if (!(px >= 0 && px <= 1000)) return "--tolerance wants a number of pixels from 0 to 1000" + (v ? ", not '" + *v + "'" : std::string());
-      r.options.tolerance = px;
+      if (std::optional<std::string> wrong = ReadTolerance(value, 1000, r.options.tolerance)) return wrong;
     } else if (a == "--csv" || a == "--html") {
-      const std::string* v = value();
-      if (!v || v->empty()) return a + " wants a file name";
-      (a == "--csv" ? r.csv : r.html) = *v;
+      if (!value || value->empty()) return a + " wants a file name";
+      (a == "--csv" ? r.csv : r.html) = *value;
     } else {
       return "unknown option " + a + " (tova-check --help lists them)";
     }
   }
   if (r.help) return std::nullopt;
-  if (files.size() < 2) return "give the key and at least one drawing (tova-check --help)";
-  r.key = files.front();
-  r.drawings.assign(files.begin() + 1, files.end());
+  if (line.files.size() < 2) return "give the key and at least one drawing (tova-check --help)";
+  r.key = line.files.front();
+  r.drawings.assign(line.files.begin() + 1, line.files.end());
   return std::nullopt;
+}
+
+// What a hand-in tells besides the drawing, for the reports.
+std::optional<HandInNote> NoteOf(const std::optional<HandIn>& handIn) {
+  if (!handIn) return std::nullopt;
+  const auto used = [&handIn](Aid aid) { return handIn->progress.used[static_cast<int>(aid)]; };
+  return HandInNote{handIn->exercise, handIn->name, static_cast<long>(handIn->progress.seconds), used(Aid::Check),
+                    used(Aid::Where), used(Aid::Peek), used(Aid::Object)};
 }
 
 }  // namespace
@@ -99,8 +84,8 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
   CheckRun run{request.key, DrawingElements(*key.tables), request.options, {}};
   int status = kMatch;
   for (const std::string& file : request.drawings) {
-    CheckedDrawing checked{file, std::nullopt, {}, {}};
     DrawingFile drawing = ReadDrawing(file);
+    CheckedDrawing checked{file, std::nullopt, {}, {}, NoteOf(ReadHandIn(drawing.text))};
     if (drawing.tables) {
       checked.elements = DrawingElements(*drawing.tables);
       checked.result = CheckDrawing(run.keyElements, checked.elements, request.options);

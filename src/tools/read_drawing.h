@@ -11,6 +11,7 @@ namespace tova {
 struct DrawingFile {
   std::optional<Tables> tables;
   std::string failure;  // when there are no tables: the path and what is wrong with the file
+  std::string text;     // the file's text, when it could be read (what follows the drawing too)
 };
 
 [[nodiscard]] DrawingFile ReadDrawing(const std::string& path);

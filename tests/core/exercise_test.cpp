@@ -120,9 +120,9 @@ TEST(Exercise, TheGivenViewsLieUnderTheDrawingAndNeverInIt) {
 TEST(Exercise, EachAidShowsWhatItShouldAndIsCounted) {
   ExerciseSession s;
   s.Click(kCheckAid);
-  EXPECT_EQ(s.Words(), "Front view: 12 edges missing, 2 circles seen edge-on missing, 1 line joining two circles missing. "
+  EXPECT_EQ(s.Words(), "Front view: 12 edges missing, 2 circles seen edge-on missing, 1 outline joining two circles missing. "
                        "Top view: 12 edges missing, 2 circles missing. "
-                       "Side view: 12 edges missing, 2 circles seen edge-on missing, 1 line joining two circles missing.");
+                       "Side view: 12 edges missing, 2 circles seen edge-on missing, 1 outline joining two circles missing.");
   s.Click(kWhereAid);
   EXPECT_GT(Count(s.Shown(), kMissingRgb), 100);
   HandleInput(s.program, {InputKind::Move, "P", 50, 50});

@@ -8,10 +8,13 @@
 #include <sstream>
 
 #include "document/document_format.h"
+#include "exercise/exercise_file.h"
+#include "exercise/hand_in.h"
 #include "export/png_image.h"
 #include "support/golden.h"
 #include "support/test_program.h"
 #include "tools/check_command.h"
+#include "tools/exercise_command.h"
 #include "tools/export_command.h"
 #include "view3d/navigation.h"
 #include "view3d/view_attributes.h"
@@ -63,6 +66,63 @@ TEST(ExportCommand, WritesEachFormatAndThe3DViewAsAPictureAndRefusesBadInputWrit
   const auto files = std::distance(std::filesystem::directory_iterator("."), {});  // no temporary ones left
   EXPECT_EQ(std::tuple(ReadAll("tilt-53-37.png"), ReadAll("d.svg"), files),
             std::tuple(*EncodePng(p.D.Snapshot()), kVaried, 8));
+}
+
+// tova-exercise refuses a wrong command line or input in one line naming it, writing nothing; what
+// it writes reads back as the exercise asked for, the key carried only when an aid needs it.
+TEST(ExerciseCommand, RefusesBadInputWritingNothingAndWritesWhatReadsBack) {
+  testing::TempWorkingFolder folder;
+  folder.Write("key.KRT", kVaried);
+  const std::pair<const char*, const char*> kBad[] = {  // what is added to a good run, what the message names
+      {"--title=", "--title"}, {"--output=", "--output"}, {"key.KRT", "one key"}, {"--given front,back", "'front,back'"},
+      {"--given=", "--given"}, {"--aids check,,peek", "'check,,peek'"}, {"--tolerance 20.5", "20.5"},
+      {"--tolerance=-1", "-1"}, {"--tolerance 2px", "2px"}, {"--frob", "--frob"}, {"--anywhere=no", "--anywhere"},
+      {"--start missing.KRT", "missing.KRT"}, {"--start .", "not a regular file"}, {"-o key.KRT", "key itself"}};
+  for (const auto& [added, named] : kBad) {
+    std::ostringstream out, err;
+    std::vector<std::string> words = Words("key.KRT --title T -o e.txt --given front " + std::string(added));
+    const int status = RunExercise(words, out, err);
+    EXPECT_TRUE(status == 2 && out.str().empty() && err.str().find(named) != std::string::npos &&
+                err.str().starts_with("tova-exercise: ") && err.str().find('\n') == err.str().size() - 1 &&
+                !std::filesystem::exists("e.txt") && ReadAll("key.KRT") == kVaried) << added << ": " << err.str();
+  }
+  const Tables key = ParseDocument(kVaried).value();
+  for (const auto& [options, given, aids] :
+       {std::tuple("--given front,side --aids none --tolerance 3.5 --anywhere", std::array{true, false, true},
+                   std::array{false, false, false, false}),
+        std::tuple("--aids check,object --start key.KRT --given=none", std::array{false, false, false},
+                   std::array{true, false, false, true})}) {
+    std::ostringstream out, err;
+    const std::string run = "key.KRT --title L-bracket --task Draw --task the-side -o e.txt " + std::string(options);
+    EXPECT_EQ(RunExercise(Words(run), out, err), 0);
+    const bool start = std::string(options).find("--start") != std::string::npos;
+    const Exercise asked{"L-bracket", "Draw\nthe-side", given, aids, start ? 2 : 3.5, !start, GivenFigures(key, given),
+                         start ? std::optional(FormatDocument(key)) : std::nullopt,
+                         start ? std::optional(FormatDocument(key)) : std::nullopt};
+    EXPECT_EQ(ReadExercise(ReadAll("e.txt")).exercise, asked) << options << err.str();
+  }
+}
+
+// A hand-in is checked as its drawing, and every report tells whose it is and the help used.
+TEST(CheckCommand, ShowsAHandInsStudentAndHelpInEveryReport) {
+  testing::TempWorkingFolder folder;
+  folder.Write("key.KRT", kVaried);
+  const HandIn anna{"An L-bracket", "Anna Kowalska", {{2, 1, 4, 3}, 754, "Anna Kowalska"}};
+  folder.Write("anna.KRT", FormatHandIn(ParseDocument(kVaried).value(), anna));
+  std::ostringstream lines, json, err;
+  EXPECT_EQ(RunCheck({"--csv", "c.csv", "--html", "c.html", "key.KRT", "anna.KRT", "key.KRT"}, lines, err), 0);
+  EXPECT_EQ(RunCheck({"--json", "key.KRT", "anna.KRT", "key.KRT"}, json, err), 0);
+  const std::string csv = ReadAll("c.csv"), html = ReadAll("c.html");
+  EXPECT_TRUE(lines.str().starts_with("anna.KRT (Anna Kowalska; 12 min, 2 checks, 1 show-where, 4 peeks, 3 object "
+                                      "views): 100 (")) << lines.str();
+  EXPECT_NE(json.str().find("{\"file\":\"anna.KRT\",\"handIn\":{\"exercise\":\"An L-bracket\",\"name\":\"Anna "
+                            "Kowalska\",\"seconds\":754,\"checks\":2,\"wheres\":1,\"peeks\":4,\"objects\":3},\"score\""),
+            std::string::npos) << json.str();
+  EXPECT_EQ(json.str().find("handIn"), json.str().rfind("handIn"));  // the key is no hand-in
+  EXPECT_NE(csv.find("\r\nanna.KRT,100,0,0,0,,0,Anna Kowalska,754,2,1,4,3\r\nkey.KRT,100,0,0,0,,0,,,,,,\r\n"),
+            std::string::npos) << csv;
+  EXPECT_NE(html.find(">anna.KRT</a></td><td>Anna Kowalska</td>"), std::string::npos);
+  EXPECT_NE(html.find("3 object views"), std::string::npos);
 }
 
 // A file written over keeps its mode, one the user made private too; a new file gets the umask's.
