@@ -9,6 +9,8 @@
 #   site/Tova.ini                         the sample drawing of a first start
 #   site/exercises/block.KRT, block-key.KRT  an exercise and its key, for the self-check
 #                                        (?drawing=exercises/block.KRT&key=exercises/block-key.KRT)
+#   site/exercises.html, exercises/*.exercise  the course: a page listing the exercise files
+#                                        (samples/exercises/; their keys stay out of the site)
 set(site ${CMAKE_BINARY_DIR}/site)
 file(GLOB TOVA_WEB_SOURCES CONFIGURE_DEPENDS src/web/*.cpp)
 add_executable(tova_web ${TOVA_WEB_SOURCES})
@@ -20,7 +22,8 @@ target_link_options(tova_web PRIVATE
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web -sINVOKE_RUN=0
   -sEXPORTED_FUNCTIONS=_malloc,_free -sEXPORTED_RUNTIME_METHODS=ccall,UTF8ToString,stringToUTF8,lengthBytesUTF8,FS,HEAPU8,HEAP32,HEAPU32)
 file(GLOB TOVA_PAGE_FILES RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS src/web/site/*)
-list(REMOVE_ITEM TOVA_PAGE_FILES src/web/site/sw.js)
+list(REMOVE_ITEM TOVA_PAGE_FILES src/web/site/sw.js src/web/site/exercises.html)
+file(GLOB TOVA_EXERCISES RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS samples/exercises/*.exercise)
 set(page_files ${TOVA_PAGE_FILES} help/Help.htm help/Malvo.htm packaging/tova.svg samples/Tova.ini)
 set(copied)
 foreach(file ${page_files})
@@ -29,14 +32,21 @@ foreach(file ${page_files})
                      DEPENDS ${file} VERBATIM)
   list(APPEND copied ${site}/${name})
 endforeach()
-foreach(pair "samples/exercises/block.KRT;block.KRT" "samples/Tova.ini;block-key.KRT")
-  list(GET pair 0 file)
-  list(GET pair 1 name)
+foreach(file samples/exercises/block.KRT samples/Tova.ini ${TOVA_EXERCISES})
+  get_filename_component(name ${file} NAME)
+  if(name STREQUAL "Tova.ini")
+    set(name block-key.KRT)  # the sample is the key of the block exercise
+  endif()
   add_custom_command(OUTPUT ${site}/exercises/${name}
                      COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/${file} ${site}/exercises/${name}
                      DEPENDS ${file} VERBATIM)
   list(APPEND copied ${site}/exercises/${name})
 endforeach()
+add_custom_command(OUTPUT ${site}/exercises.html
+                   COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_SOURCE_DIR}/src/web/site/exercises.html -DOUT=${site}/exercises.html
+                           -DDIR=${CMAKE_SOURCE_DIR}/samples/exercises -P ${CMAKE_SOURCE_DIR}/cmake/ExercisesPage.cmake
+                   DEPENDS src/web/site/exercises.html cmake/ExercisesPage.cmake ${TOVA_EXERCISES} VERBATIM)
+list(APPEND copied ${site}/exercises.html)
 # The service worker carries the digest of every other file of the site.
 add_custom_command(OUTPUT ${site}/sw.js
                    COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_SOURCE_DIR}/src/web/site/sw.js -DOUT=${site}/sw.js -DSITE=${site}

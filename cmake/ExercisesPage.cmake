@@ -1,0 +1,58 @@
+# Writes the exercises page OUT from the template IN with @EXERCISES@ replaced by an item for each
+# exercise file in the folder DIR (*.exercise, in the order of their names): its title as a link
+# that opens it in the page (the file lies in the site's exercises/), the views it gives and its
+# task, a paragraph a line.
+# Usage: cmake -DIN=... -DOUT=... -DDIR=... -P ExercisesPage.cmake
+function(html_text out text)
+  string(REPLACE "&" "&amp;" text "${text}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  string(REPLACE ">" "&gt;" text "${text}")
+  string(REPLACE "\"" "&quot;" text "${text}")
+  string(REPLACE "@SEMICOLON@" "&#59;" text "${text}")
+  string(REPLACE "@OPEN@" "&#91;" text "${text}")
+  string(REPLACE "@CLOSE@" "&#93;" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+file(GLOB files LIST_DIRECTORIES false "${DIR}/*.exercise")
+list(SORT files)
+set(items "")
+foreach(file ${files})
+  get_filename_component(name "${file}" NAME)
+  file(READ "${file}" text)
+  # One list item a line; semicolons and brackets kept aside, since CMake's lists split on them.
+  string(REPLACE ";" "@SEMICOLON@" text "${text}")
+  string(REPLACE "[" "@OPEN@" text "${text}")
+  string(REPLACE "]" "@CLOSE@" text "${text}")
+  string(REPLACE "\r" "" text "${text}")
+  string(REPLACE "\n" ";" lines "${text}")
+  set(title "")
+  set(given "")
+  set(task "")
+  set(aids "none")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^begin ")
+      break()  # the drawings it carries
+    elseif(line MATCHES "^title:[ \t]*(.*)$")
+      html_text(title "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^given:[ \t]*(.*)$")
+      html_text(given "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^aids:[ \t]*(.*)$")
+      # As the aids' buttons name them.
+      string(REGEX REPLACE "(^|, *)check" "\\1Check" aids "${CMAKE_MATCH_1}")
+      string(REGEX REPLACE "(^|, *)where" "\\1Show where" aids "${aids}")
+      string(REGEX REPLACE "(^|, *)peek" "\\1Peek" aids "${aids}")
+      string(REGEX REPLACE "(^|, *)object" "\\1The object" aids "${aids}")
+    elseif(line MATCHES "^task:[ \t]*(.*)$")
+      html_text(paragraph "${CMAKE_MATCH_1}")
+      string(APPEND task "\n  <p>${paragraph}</p>")
+    endif()
+  endforeach()
+  if(given STREQUAL "")
+    set(given "none")
+  endif()
+  string(APPEND items "<li><a href=\"index.html?exercise=exercises/${name}\">${title}</a>"
+         "\n  <p class=\"given\">Views given: ${given}. Help: ${aids}.</p>${task}</li>\n")
+endforeach()
+string(STRIP "${items}" EXERCISES)
+configure_file("${IN}" "${OUT}" @ONLY)
