@@ -59,13 +59,14 @@ serve: web
 	@echo "Tova in the browser: http://127.0.0.1:$(PORT)/"
 	@cd $(WEB_BUILD)/site && python3 -m http.server --bind 127.0.0.1 $(PORT)
 
-# A screenshot of the window on the sample drawing, taken under Xvfb (docs/screenshot.png), the
-# sample's PDF sheet as a picture (docs/sheet.png), the page in Chromium (docs/web.png), and a
-# tova-check report, one of its drawings and the page's self-check (docs/check-report.png,
-# docs/check-report-drawing.png, docs/check-report-page.png).
+# A screenshot of the window on the sample drawing, taken under Xvfb (docs/screenshot.png), and on
+# an exercise (docs/exercise-window.png), the sample's PDF sheet as a picture (docs/sheet.png), the
+# page in Chromium (docs/web.png), and a tova-check report, one of its drawings and the page's
+# self-check (docs/check-report.png, docs/check-report-drawing.png, docs/check-report-page.png).
 screenshot:
 	@$(MAKE) --no-print-directory build DEPS=screenshot
 	@scripts/screenshot.sh $(BUILD)/tova docs/screenshot.png
+	@/usr/bin/python3 scripts/exercise-screenshot.py $(BUILD) docs/exercise-window.png
 	@$(BUILD)/tova-export --title "Block and cylinder" --author "李明 Li Ming" --date 2026-12-07 \
 	  --number TD-01 samples/Tova.ini $(BUILD)/sheet.pdf
 	@pdftoppm -r 60 -png -singlefile $(BUILD)/sheet.pdf docs/sheet

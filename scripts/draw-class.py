@@ -42,25 +42,28 @@ def px(twips):
 class Window:
     """Xvfb, the program in it, and the pointer and keyboard that drive it."""
 
-    def __init__(self, tova, work):
+    def __init__(self, tova, work, arguments=(), screen="800x600"):
+        """Starts tova with the arguments in work/drawings (made by the caller)."""
         n = next(n for n in range(93, 300) if not os.path.exists(f"/tmp/.X{n}-lock"))
         self.env = dict(os.environ, DISPLAY=f":{n}", QT_QPA_PLATFORM="xcb",
                         HOME=os.path.join(work, "home"), XDG_DATA_HOME=os.path.join(work, "data"))
         os.makedirs(self.env["HOME"]), os.makedirs(self.env["XDG_DATA_HOME"])
         self.processes = [subprocess.Popen(["Xvfb", f":{n}", "-noreset", "-nolisten", "tcp", "-screen",
-                                            "0", "800x600x24"], stderr=subprocess.DEVNULL)]
+                                            "0", f"{screen}x24"], stderr=subprocess.DEVNULL)]
         self.last = (-99, -99, 0.0)  # the last click: where and when
         try:
             self.wait(lambda: subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env,
                                              capture_output=True).returncode == 0)
             self.processes.append(subprocess.Popen(
-                [tova], cwd=os.path.join(work, "drawings"), env=self.env,
+                [tova, *arguments], cwd=os.path.join(work, "drawings"), env=self.env,
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-            self.answer("Return")  # no Tova.ini here: "Three Is A Error! Retry!"
+            if not arguments:
+                self.answer("Return")  # no Tova.ini here: "Three Is A Error! Retry!"
             self.wait(lambda: self.windows("^Tova"))
             shell = self.xdo("getwindowgeometry", "--shell", self.windows("^Tova")[0])
             g = {k: int(v) for k, v in (kv.split("=") for kv in shell.split()) if k != "SCREEN"}
             self.client = (g["X"], g["Y"] + g["HEIGHT"] - CLIENT_HEIGHT)
+            self.right = g["X"] + g["WIDTH"]
         except BaseException:
             self.close()
             raise
@@ -99,6 +102,13 @@ class Window:
     def button(self, caption):
         left, top, width, height = BUTTONS[caption]
         self.click(self.client[0] + px(left) + px(width) // 2, self.client[1] + px(top) + px(height) // 2)
+
+    def bar(self, caption, aids=("Check", "Show where", "Peek", "The object")):
+        """A button of an exercise's bar, given the aids it offers (app/qt/exercise_bar.cpp): the
+        buttons stand at the bar's bottom, 220 px wide at the window's right, 25 high and 6 apart,
+        the hand-in 8 further down."""
+        up = 0 if caption == "Hand in" else 39 + 31 * (len(aids) - 1 - aids.index(caption))
+        self.click(self.right - 110, self.client[1] + CLIENT_HEIGHT - 21 - up)
 
     def answer(self, key, text=None):
         """Waits for the next message box or prompt, types text into it and presses key."""

@@ -15,11 +15,13 @@
 
 #include <sstream>
 
+#include "app/qt/exercise_bar.h"
 #include "app/qt/form1.h"
 #include "app/qt/launch.h"
 #include "app/qt/picture_box.h"
 #include "app/qt/qt_shell.h"
 #include "app/qt/qt_text.h"
+#include "exercise/exercise_pictures.h"
 #include "support/golden.h"
 #include "support/test_program.h"
 #include "tools/export_command.h"
@@ -35,8 +37,14 @@ struct ScriptedQtShell : QtShell {
   }
   std::string PromptText(std::string_view, std::string_view, std::string_view) override { return {}; }
   std::optional<std::string> OpenFileDialog(std::string_view) override { return {}; }
+  // The Save dialog shows the name it is given and answers the next of `savePlaces` (none: cancel).
+  std::optional<std::string> SaveFileDialog(const QString& name) override {
+    offered << name;
+    return savePlaces.empty() ? std::nullopt : std::optional(savePlaces.takeFirst().toStdString());
+  }
   Answer answer = Answer::Ok;
   int boxes = 0;
+  QStringList savePlaces, offered;
 };
 
 class WindowTest : public ::testing::Test {
@@ -60,6 +68,12 @@ class WindowTest : public ::testing::Test {
     p += box->contentsRect().topLeft();
     QMouseEvent move(QEvent::MouseMove, p, box->mapToGlobal(p), Qt::NoButton, Qt::NoButton, {});
     QApplication::sendEvent(box, &move);
+  }
+  // The canvas shows `expected` inside its border, with the pane dividers over it.
+  bool CanvasShows(QImage expected) const {
+    for (int x = 0; x < kCanvasWidth; ++x) expected.setPixel(x, 216, qRgb(0, 0, 0));
+    for (int y = 0; y < kCanvasHeight; ++y) expected.setPixel(216, y, qRgb(0, 0, 0));
+    return P->grab(P->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32) == expected;
   }
   void Click(std::initializer_list<QPoint> points) {
     for (const QPoint p : points) {
@@ -139,12 +153,9 @@ TEST_F(WindowTest, CirclesDrawnWithThePointerAreStoredAndTheCanvasShowsTheProgra
   EXPECT_EQ(Child<QLineEdit>("Text1")->text() + Child<QLineEdit>("Text2")->text(), " 400 130");
 
   // The canvas shows the program's own pixels inside its border, with the pane dividers over them.
-  QImage expected = P->image().copy();
-  EXPECT_EQ(expected.pixel(5, 5), qRgb(0, 0, 128));
-  for (int x = 0; x < kCanvasWidth; ++x) expected.setPixel(x, 216, qRgb(0, 0, 0));
-  for (int y = 0; y < kCanvasHeight; ++y) expected.setPixel(216, y, qRgb(0, 0, 0));
+  EXPECT_EQ(P->image().pixel(5, 5), qRgb(0, 0, 128));
   window.show();
-  EXPECT_TRUE(P->grab(P->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32) == expected);
+  EXPECT_TRUE(CanvasShows(P->image().copy()));
 
   // Closing the window asks; it stays open unless leaving is confirmed.
   shell.answer = Answer::Cancel;
@@ -169,6 +180,60 @@ TEST_F(WindowTest, TheThreeDViewTurnsAsTheExportedPngShowsItAndGivesWayToTheCanv
   Press("C16");  // "GOTO-2D"
   EXPECT_TRUE(window.view()->isHidden());
   EXPECT_EQ(Enabled(), "Mfile C0 C1 C2 C8 C9 C10 C11");
+}
+
+// An exercise brings a bar beside the client area, with a button for each aid it offers, after
+// the window's own controls for the Tab key; the canvas shows the given views under the drawing as
+// the core composes them, guide lines included; "The object" opens a window turned by the keys.
+TEST_F(WindowTest, AnExerciseBringsItsBarItsGivenViewsAndTheObject) {
+  window.show();
+  const QSize plain = window.size();
+  EXPECT_EQ(window.exerciseBar(), nullptr);
+  folder.Write("ex.KRT", "Tova exercise\ntitle: A block\ntask: Draw it.\naids: check, peek, object\n"
+                         "line: 55, 195, 175, 195, solid\nbegin key\n" +
+                             testing::ReadAll(TOVA_SOURCE_DIR "/samples/Tova.ini") + "end key\n");
+  window.Load("ex.KRT");
+  ASSERT_NE(window.exerciseBar(), nullptr);
+  QApplication::processEvents();
+  EXPECT_EQ(window.height(), plain.height());
+  QStringList tab;
+  for (QWidget* w = Child("Check3")->nextInFocusChain(); w != Child("C0"); w = w->nextInFocusChain()) {
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible()) tab << w->objectName() + " " + w->accessibleName();
+  }
+  EXPECT_EQ(tab.join(", ").toStdString(),
+            "task Draw it., aid-check Check, aid-peek Peek, aid-object The object, hand-in Hand in");
+
+  Move(P, {100, 120});  // the guide lines, composed over the given views where they change
+  Move(P, {140, 190});
+  QImage expected(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+  ComposeCanvas(window.program(), {0, 0, kCanvasWidth, kCanvasHeight}, reinterpret_cast<uint32_t*>(expected.bits()),
+                kCanvasWidth);
+  EXPECT_EQ(expected.pixel(60, 195), 0xFF000000u | kGivenRgb);
+  EXPECT_TRUE(CanvasShows(expected));
+
+  Press("aid-check");
+  const QLabel* words = Child<QLabel>("checkWords");
+  EXPECT_EQ(words->isVisible() ? words->text().toStdString() : "", window.program().exercise.checkWords);
+  Press("aid-object");
+  ObjectWindow* object = window.objectWindow();
+  ASSERT_TRUE(object != nullptr && object->isVisible());
+  const QImage before = object->box()->image().copy();
+  QTest::keyClick(object->box(), Qt::Key_Right);
+  EXPECT_FALSE(object->box()->image() == before);
+  object->close();  // as "The object" pressed again
+  EXPECT_FALSE(window.program().exercise.objectShown || object->isVisible());
+  EXPECT_EQ(Child<QLabel>("aidsUsed")->text(), "Used so far: Check 1, Peek 0, The object 1.");
+}
+
+// A file offered is saved where the user says; where that cannot be written the user is told and
+// the dialog comes back on the place chosen; a cancelled dialog saves nothing.
+TEST_F(WindowTest, AFileOfferedIsSavedWhereTheUserSaysAndAskedAgainWhereItCannotBe) {
+  shell.savePlaces = {"no-such-folder/a.KRT", "b.KRT"};
+  EXPECT_TRUE(shell.OfferFile("Anna - A block.KRT", "drawing"));
+  EXPECT_EQ(shell.offered, QStringList({"Anna - A block.KRT", "no-such-folder/a.KRT"}));
+  EXPECT_EQ(shell.boxes, 1);
+  EXPECT_EQ(testing::ReadAll("b.KRT"), "drawing");
+  EXPECT_FALSE(shell.OfferFile("Anna - A block.KRT", "drawing"));
 }
 
 // Labels and check boxes keep the grey of the window they were made for, whatever its colour.

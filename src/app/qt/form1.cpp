@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <algorithm>
+#include <cmath>
 #include <cctype>
 #include <QCloseEvent>
 #include <QLabel>
@@ -15,10 +16,13 @@
 #include "app/input.h"
 #include "app/leaving.h"
 #include "app/controls.h"
+#include "app/qt/exercise_bar.h"
 #include "app/qt/picture_box.h"
 #include "app/qt/qt_shell.h"
 #include "app/qt/qt_text.h"
 #include "app/startup.h"
+#include "exercise/aids.h"
+#include "exercise/exercise_pictures.h"
 #include "program/window_layout.h"
 
 namespace tova {
@@ -135,6 +139,14 @@ Form1::Form1(QtShell* shell) {
   SetTabOrder();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   shell_->Attach(this);
+
+  peekTimer_ = new QTimer(this);
+  peekTimer_->setSingleShot(true);
+  peekTimer_->setTimerType(Qt::PreciseTimer);
+  connect(peekTimer_, &QTimer::timeout, this, [this] {
+    ExpirePeek(*program_);
+    RefreshSurfaces();
+  });
 }
 
 Form1::~Form1() = default;
@@ -217,6 +229,9 @@ void Form1::CreateMenus() {
 }
 
 void Form1::ConnectCanvas() {
+  // An exercise's given views lie under the drawing and an aid's marks over it.
+  canvas_->hasLayers = [this] { return CanvasHasLayers(*program_); };
+  canvas_->compose = [this](PixelRect r, uint32_t* out, int stride) { ComposeCanvas(*program_, r, out, stride); };
   for (PictureBox* box : {canvas_, view_}) {
     box->onPointer = [this, name = box == canvas_ ? kCanvasLayout.name : kViewLayout.name](
                          InputKind kind, QPointF at, bool held) { Input({kind, name, at.x(), at.y(), held}); };
@@ -231,6 +246,7 @@ void Form1::SetTabOrder() {
     if (previous != nullptr) setTabOrder(previous, widget);
     previous = widget;
   }
+  lastInTabOrder_ = previous;
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -251,6 +267,53 @@ void Form1::Input(const InputEvent& event) {
 void Form1::RefreshSurfaces() {
   canvas_->RefreshFromSurface();
   view_->RefreshFromSurface();
+  RefreshExercise();
+}
+
+void Form1::RefreshExercise() {
+  const ExerciseVars& x = program_->exercise;
+  const auto input = [this](const InputEvent& event) { Input(event); };
+  // Another exercise opened, or none: the old bar goes (later, as its own button may be calling).
+  if (exerciseBar_ != nullptr && (!x.exercise || exerciseBar_->exercise() != *x.exercise)) {
+    removeDockWidget(exerciseBar_);
+    exerciseBar_->deleteLater();
+    exerciseBar_ = nullptr;
+  }
+  if (x.exercise && exerciseBar_ == nullptr) {
+    exerciseBar_ = new ExerciseBar(*x.exercise, input, client_->height(), this);
+    addDockWidget(Qt::RightDockWidgetArea, exerciseBar_);
+    QWidget* previous = lastInTabOrder_;
+    for (QWidget* widget : exerciseBar_->TabOrder()) {
+      if (previous != nullptr) setTabOrder(previous, widget);
+      previous = widget;
+    }
+  }
+  if (exerciseBar_ != nullptr) exerciseBar_->ShowProgress(x);
+
+  if (objectWindow_ != nullptr && objectWindow_->object() != x.object) {
+    objectWindow_->hide();
+    objectWindow_->deleteLater();
+    objectWindow_ = nullptr;
+  }
+  if (x.object && objectWindow_ == nullptr) {
+    objectWindow_ = new ObjectWindow(x.object, input, this);
+    objectWindow_->move(frameGeometry().topRight() + QPoint(8, 0));
+  }
+  if (objectWindow_ != nullptr) {
+    objectWindow_->box()->RefreshFromSurface();
+    if (objectWindow_->isVisible() != x.objectShown) {
+      objectWindow_->setVisible(x.objectShown);
+      if (x.objectShown) objectWindow_->activateWindow();  // the keys turn the object at once
+    }
+  }
+
+  // A peek ends by itself when its time is up.
+  if (x.overlayKind == Overlay::Peek) {
+    const double left = x.peekEndsAt - shell_->Clock();
+    peekTimer_->start(std::max(1, static_cast<int>(std::ceil(left * 1000))));
+  } else {
+    peekTimer_->stop();
+  }
 }
 
 }  // namespace tova

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <memory>
 #include <string_view>
 
@@ -13,6 +14,8 @@
 
 namespace tova {
 
+class ExerciseBar;
+class ObjectWindow;
 class PictureBox;
 class QtShell;
 
@@ -31,6 +34,9 @@ class Form1 : public QMainWindow {
   PictureBox* canvas() const { return canvas_; }
   PictureBox* view() const { return view_; }
   QWidget* client() const { return client_; }
+  // While an exercise is open: its bar, and the object's window once it was asked for.
+  ExerciseBar* exerciseBar() const { return exerciseBar_; }
+  ObjectWindow* objectWindow() const { return objectWindow_; }
 
  protected:
   // Closing the window runs the leaving sequence; the window stays open unless it is confirmed.
@@ -44,6 +50,8 @@ class Form1 : public QMainWindow {
   // Hands an event of the user's to the program, then repaints what it drew.
   void Input(const InputEvent& event);
   void RefreshSurfaces();
+  // Brings the exercise bar, the object's window and the peek's timer in line with the exercise.
+  void RefreshExercise();
 
   std::unique_ptr<QtShell> ownShell_;
   QtShell* shell_;
@@ -51,6 +59,10 @@ class Form1 : public QMainWindow {
   QWidget* client_ = nullptr;
   PictureBox* canvas_ = nullptr;
   PictureBox* view_ = nullptr;
+  QWidget* lastInTabOrder_ = nullptr;
+  ExerciseBar* exerciseBar_ = nullptr;
+  ObjectWindow* objectWindow_ = nullptr;
+  QTimer* peekTimer_ = nullptr;
 };
 
 }  // namespace tova

@@ -32,8 +32,9 @@ LaunchRequest ParseCommandLine(const QStringList& arguments) {
   parser.addOption(kDesktop);
   parser.addOption(kHelp);
   parser.addOption(kVersion);
-  parser.addPositionalArgument("DRAWING", "A drawing (*.KRT) to start on; its folder becomes the working folder.",
-                               "[DRAWING]");
+  parser.addPositionalArgument(
+      "DRAWING", "A drawing (*.KRT), or an exercise, to start on; its folder becomes the working folder.",
+      "[DRAWING]");
   if (!parser.parse(arguments)) {
     return {LaunchRequest::Action::BadOption, parser.errorText() + " (see tova --help)", {}, false};
   }

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
-#include "platform/surface.h"
 #include "program/window_layout.h"
 
 namespace tova {
@@ -22,8 +22,19 @@ PictureBox::PictureBox(Surface& surface, QWidget* parent)
 }
 
 void PictureBox::RefreshFromSurface() {
-  const PixelRect r = surface_.TakeDirtyRect();
+  PixelRect r = surface_.TakeDirtyRect();
+  const bool layered = hasLayers && compose && hasLayers();
+  if (layered != !composed_.isNull()) {
+    composed_ = layered ? QImage(image_.size(), QImage::Format_RGB32) : QImage();
+    r = {0, 0, surface_.Width(), surface_.Height()};
+  }
+  r = {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, surface_.Width()),
+       std::min(r.bottom, surface_.Height())};
   if (r.Empty()) return;
+  if (layered) {
+    compose(r, reinterpret_cast<uint32_t*>(composed_.scanLine(r.top)) + r.left,
+            static_cast<int>(composed_.bytesPerLine() / 4));
+  }
   update(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top)
              .translated(contentsRect().topLeft()));
 }
@@ -32,7 +43,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QPoint origin = contentsRect().topLeft();
   const QRect area = event->rect() & contentsRect();
-  painter.drawImage(area, image_, area.translated(-origin));
+  painter.drawImage(area, composed_.isNull() ? image_ : composed_, area.translated(-origin));
   if (!overlay_.empty()) {
     painter.setClipRect(contentsRect());
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));

@@ -1,6 +1,7 @@
 // A picture box: shows a drawing surface inside a sunken border, and passes the pointer's events
 // on as they come, from its outer corner and with the button state: the program decides what the
-// border and a held button mean.
+// border and a held button mean. Where the picture shown is more than the surface (the canvas
+// with an exercise's given views under it), the box composes it into a picture of its own.
 #pragma once
 
 #include <QFrame>
@@ -11,10 +12,9 @@
 #include <vector>
 
 #include "app/input.h"
+#include "platform/surface.h"
 
 namespace tova {
-
-class Surface;
 
 class PictureBox : public QFrame {
   Q_OBJECT
@@ -28,6 +28,11 @@ class PictureBox : public QFrame {
   void RefreshFromSurface();
   // The surface's pixels, shared, not copied.
   const QImage& image() const { return image_; }
+
+  // While `hasLayers` says so, the box shows what `compose` writes for each changed rectangle of
+  // the surface (row after row, `stride` pixels apart); else the surface itself.
+  std::function<bool()> hasLayers;
+  std::function<void(PixelRect, uint32_t* out, int stride)> compose;
 
   // Down, Move or DoubleClick; where, from the box's outer corner; a button held.
   std::function<void(InputKind, QPointF, bool)> onPointer;
@@ -43,6 +48,7 @@ class PictureBox : public QFrame {
 
   Surface& surface_;
   QImage image_;
+  QImage composed_;  // null while the surface is shown as it is
   std::vector<QLine> overlay_;
 };
 

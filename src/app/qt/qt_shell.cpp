@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 
 #include "app/qt/picture_box.h"
 #include "app/qt/qt_text.h"
+#include "platform/message_box.h"
 
 namespace tova {
 
@@ -166,9 +168,33 @@ void QtShell::EndProgram() { QCoreApplication::exit(0); }
 
 double QtShell::Clock() { return static_cast<double>(clock_.elapsed()) / 1000; }
 
+// Asks where to save, in the working folder under the suggested name, as a Tova drawing (a hand-in
+// opens as one). Saving is whole or not at all; where it fails, the user is told so and asked
+// again, since a hand-in the student believes saved and is not would be lost work. Cancelling
+// saves nothing.
 bool QtShell::OfferFile(std::string_view suggestedName, std::string_view bytes) {
-  const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), ToQString(suggestedName));
-  return !path.isEmpty() && SaveFile(path.toStdString(), bytes);
+  QString name = ToQString(suggestedName);
+  for (;;) {
+    const std::optional<std::string> path = SaveFileDialog(name);
+    if (!path) return false;
+    if (SaveFile(*path, bytes)) return true;
+    MessageBox("Could not save \"" + QFileInfo(ToQString(*path)).fileName().toStdString() +
+                   "\" there. Choose another folder or name.",
+               kBoxTitle, Buttons::Ok, Icon::Exclamation);
+    name = ToQString(*path);
+  }
+}
+
+std::optional<std::string> QtShell::SaveFileDialog(const QString& name) {
+  QFileDialog dialog(window_, "Save");
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter("Tova drawings (*.KRT)");
+  dialog.setDefaultSuffix("KRT");
+  dialog.selectFile(name);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
 }
 
 }  // namespace tova

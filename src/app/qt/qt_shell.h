@@ -9,6 +9,7 @@
 
 #include "platform/shell.h"
 
+class QString;
 class QWidget;
 
 namespace tova {
@@ -43,6 +44,9 @@ class QtShell : public Shell {
 
  protected:
   QWidget* window() const { return window_; }
+  // The Save dialog over the window, on `name` (a file name, or a path to start from); the path
+  // chosen, or none when cancelled.
+  virtual std::optional<std::string> SaveFileDialog(const QString& name);
 
  private:
   QElapsedTimer clock_ = [] { QElapsedTimer t; t.start(); return t; }();
