@@ -118,6 +118,17 @@ std::string ViewStates(const CheckResult& r) {
   return (placement.empty() ? "" : placement + " ") + tally.Words();
 }
 
+std::string CheckInWords(const Program& program) {
+  const CheckResult result = CheckExercise(program);
+  if (!result.elsewhere) return ViewStates(result);
+  // An object drawn whole but elsewhere: where it stands, then how its views stand when moved
+  // where the key has it, rather than every edge missing and every edge too many.
+  const ExerciseVars& x = program.exercise;
+  const CheckResult moved = CheckDrawing(*x.key, program.tables, {x.exercise->tolerance, true});
+  return PlacementInWords(result) + " Moved there: " + ViewStates(CheckResult{.missing = moved.missing,
+      .extra = moved.extra, .wrongKind = moved.wrongKind, .wrongSize = moved.wrongSize});
+}
+
 bool StartExercise(Program& program, Exercise exercise) {
   std::optional<Tables> key, start;
   if (exercise.key && !(key = ParseDocument(*exercise.key))) return false;
@@ -157,9 +168,8 @@ bool HandleExerciseClick(Program& program, std::string_view control) {
   if (control == kCheckAid || control == kWhereAid) {
     const Aid aid = control == kCheckAid ? Aid::Check : Aid::Where;
     if (!offered(aid)) return true;
-    const CheckResult result = CheckExercise(program);
-    x.checkWords = ViewStates(result);
-    if (aid == Aid::Where) ShowOverlay(program, DifferencesPicture(result), Overlay::Where);
+    x.checkWords = CheckInWords(program);
+    if (aid == Aid::Where) ShowOverlay(program, DifferencesPicture(CheckExercise(program)), Overlay::Where);
     Count(program, aid);
   } else if (control == kPeekAid) {
     if (!offered(Aid::Peek)) return true;

@@ -32,6 +32,9 @@ inline constexpr std::string_view kObjectTurn = "object-";
 // The exercise's state of each view in words: "Front view: right. Top view: 1 edge missing. Side
 // view: 1 edge of the wrong line kind." Where the object stands elsewhere, that comes first.
 [[nodiscard]] std::string ViewStates(const CheckResult& result);
+// The check of the exercise in those words; a drawing that would score far better moved where the
+// key has it gets where it stands, then how its views stand once moved.
+[[nodiscard]] std::string CheckInWords(const Program& program);
 
 // Starts `exercise`: its start drawing (or an empty one) on the canvas, its given views under it,
 // no aid used. False, and nothing changed, when the exercise's key or start is not a whole drawing.

@@ -149,7 +149,15 @@ TEST(Exercise, EachAidShowsWhatItShouldAndIsCounted) {
   s.program.tables = SampleKey();
   s.Click(kCheckAid);
   EXPECT_EQ(s.Words(), "Front view: right. Top view: right. Side view: right.");
-  EXPECT_EQ(s.program.exercise.progress.used, (std::array{2, 1, 1, 1}));
+  // The whole object drawn further right: where it stands, then its views once moved.
+  for (LineRecord& m : s.program.tables.lineTable) {
+    if (PaneAt(m.x1, m.y1) != 2) m.x1 += 30, m.x2 += 30;
+  }
+  for (CircleRecord& k : s.program.tables.circleTable) k.cx += PaneAt(k.cx, k.cy) != 2 ? 30 : 0;
+  s.Click(kCheckAid);
+  EXPECT_EQ(s.Words(), "The whole object is drawn 30 px further right than the key's; placed where the key has it, it "
+                       "would score 100. Moved there: Front view: right. Top view: right. Side view: right.");
+  EXPECT_EQ(s.program.exercise.progress.used, (std::array{3, 1, 1, 1}));
 }
 
 TEST(Exercise, AidsNotOfferedAreRefusedAndTheWindowWithoutAnExerciseIsAsItWas) {
