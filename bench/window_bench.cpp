@@ -1,10 +1,11 @@
 // A pointer move on the real window, offscreen, until the changed pixels are painted: the
-// program's handler, then the repaint of the dirty rectangle.
+// program's handler, then the repaint of the dirty rectangle; plain, and on an exercise.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStyleFactory>
 
 #include "app/qt/form1.h"
@@ -16,16 +17,21 @@
 namespace tova::bench {
 namespace {
 
-void PointerMoveUntilPainted(benchmark::State& state) {
+// A circle being drawn from the front view's middle on full tables, each move painted; on an
+// exercise, with its given views under the canvas and the object's window open.
+void MoveUntilPainted(benchmark::State& state, const char* document) {
   // Start on the sample drawing (a start-up document, so no box), then fill the tables.
   QDir::setCurrent(TOVA_SOURCE_DIR "/samples");
   Form1 window;
-  window.Load();
+  window.Load(document);
   Program& program = window.program();
   program.tables = FullDrawing();
   program.P.Clear();
   RedrawDiagram(program);
   window.show();
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "The object") button->click();
+  }
   PictureBox* P = window.canvas();
   const QPoint origin = P->contentsRect().topLeft();
   const auto move = [&](int x, int y) {
@@ -34,7 +40,6 @@ void PointerMoveUntilPainted(benchmark::State& state) {
     QApplication::sendEvent(P, &event);
     QApplication::processEvents();  // the update of the changed pixels is painted here
   };
-  // A circle being drawn from the front view's middle.
   window.program().app.currentShape = 1;
   move(100, 100);
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(origin + QPoint(100, 100)),
@@ -49,7 +54,15 @@ void PointerMoveUntilPainted(benchmark::State& state) {
   }
 }
 
+void PointerMoveUntilPainted(benchmark::State& state) { MoveUntilPainted(state, "Tova.ini"); }
+void PointerMoveUntilPaintedInAnExercise(benchmark::State& state) {
+  MoveUntilPainted(state, "exercises/06-cylinder-on-plate.exercise");
+}
+
 BENCHMARK(PointerMoveUntilPainted)
+    ->Repetitions(30)->ReportAggregatesOnly(true)->ComputeStatistics("p99", P99)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(PointerMoveUntilPaintedInAnExercise)
     ->Repetitions(30)->ReportAggregatesOnly(true)->ComputeStatistics("p99", P99)
     ->Unit(benchmark::kMicrosecond);
 

@@ -134,7 +134,7 @@ bool StartExercise(Program& program, Exercise exercise) {
   if (exercise.key && !(key = ParseDocument(*exercise.key))) return false;
   if (exercise.start && !(start = ParseDocument(*exercise.start))) return false;
   ExerciseVars& x = program.exercise;
-  x = ExerciseVars{};
+  x = ExerciseVars{.started = x.started + 1};
   x.key = std::move(key);
   if (!exercise.givenFigures.empty()) x.underlay = FiguresPicture(exercise.givenFigures, kGivenRgb);
   x.exercise = std::move(exercise);
@@ -151,7 +151,7 @@ bool StartExercise(Program& program, Exercise exercise) {
 }
 
 void EndExercise(Program& program) {
-  program.exercise = ExerciseVars{};
+  program.exercise = ExerciseVars{.started = program.exercise.started + 1};
   program.P.MarkAllChanged();
 }
 

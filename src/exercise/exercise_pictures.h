@@ -36,6 +36,8 @@ inline constexpr Rgb kWrongKindRgb = 0xF08C00;
 // it differs from the canvas background, else the underlay's where it has one, else the
 // background. `out` receives the rectangle `r` row after row, `outStride` pixels apart.
 void ComposeCanvas(const Program& program, PixelRect r, uint32_t* out, int outStride);
+// The same for the listed pixels only (indices into the canvas), into `out` laid as the canvas.
+void ComposeCanvasPixels(const Program& program, std::span<const int> indices, uint32_t* out, int outStride);
 // Whether the canvas shows anything besides its surface (an underlay or an overlay).
 [[nodiscard]] bool CanvasHasLayers(const Program& program);
 

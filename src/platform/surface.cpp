@@ -130,6 +130,10 @@ void Surface::Paint(Rgb colour, bool mayRepeat) {
       }
     }
     if (trackBands_) MarkDirtyBands();
+    if (trackPixels_ && !changed_.all) {
+      changed_.indices.insert(changed_.indices.end(), shape_.begin(), shape_.end());
+      if (changed_.indices.size() > pixels_.size() / 4) changed_ = {true, {}};
+    }
     if (dirty_.Empty()) {
       dirty_ = shapeBox_;
     } else {
@@ -270,7 +274,20 @@ void Surface::CircleShape(int cx, int cy, int radius, bool isArc, double start, 
 
 Image Surface::Snapshot() const { return Image{width_, height_, pixels_}; }
 
+void Surface::TrackChangedPixels(bool on) {
+  trackPixels_ = on;
+  changed_ = {true, {}};
+}
+
+Surface::ChangedPixels Surface::TakeChangedPixels() {
+  ChangedPixels taken{changed_.all, {}};
+  taken.indices.swap(changed_.indices);
+  changed_.all = false;
+  return taken;
+}
+
 void Surface::MarkAllChanged() {
+  changed_ = {true, {}};
   dirty_ = {0, 0, width_, height_};
   dirtyBands_.resize(static_cast<std::size_t>((height_ + kDirtyBandRows - 1) / kDirtyBandRows));
   for (std::size_t band = 0; band < dirtyBands_.size(); ++band) {

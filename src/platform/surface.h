@@ -96,6 +96,15 @@ class Surface {
   // changed), and forget it. A cross-hair moved a little is then two thin stripes, not the
   // whole surface. Tracking costs a little for every pixel drawn, so only a surface whose
   // viewer wants it pays for it.
+  // The same, exactly: every pixel index changed since the last call, once TrackChangedPixels(true)
+  // has been called, or `all` when so much changed that the whole surface is best taken afresh.
+  // A viewer that composes the surface with other pictures needs to look at no other pixel.
+  struct ChangedPixels {
+    bool all = false;
+    std::vector<int> indices;
+  };
+  void TrackChangedPixels(bool on);
+  ChangedPixels TakeChangedPixels();
   static constexpr int kDirtyBandRows = 32;
   void TrackDirtyBands() { trackBands_ = true; }
   std::vector<PixelRect> TakeDirtyBands();
@@ -126,6 +135,8 @@ class Surface {
   PixelRect dirty_;
   std::vector<PixelRect> dirtyBands_;
   bool trackBands_ = false;
+  bool trackPixels_ = false;
+  ChangedPixels changed_;
   PixelRect shapeBox_{1 << 30, 1 << 30, 0, 0};  // the pixels of the shape being collected
   int64_t shapesDrawn_ = 0;
   // Scratch space reused by every shape: the offsets of one circle, and the buffer indices of

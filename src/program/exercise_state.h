@@ -57,6 +57,7 @@ struct ExerciseProgress {
 
 struct ExerciseVars {
   std::optional<Exercise> exercise;  // none: the window is as it always was
+  int started = 0;                   // exercises started or ended so far: tells one from the next
   std::optional<Tables> key;         // the key's tables, when the exercise carries them
   ExerciseProgress progress;
   double lastInputAt = -1;           // the shell's clock at the last event, -1 before the first

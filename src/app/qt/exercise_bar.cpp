@@ -133,6 +133,12 @@ ExerciseBar::ExerciseBar(const Exercise& exercise, InputSink input, int height, 
 }
 
 void ExerciseBar::ShowProgress(const ExerciseVars& x) {
+  // Called after every event: most change nothing here.
+  if (shown_ && x.checkWords == shown_->checkWords && x.progress.used == shown_->used &&
+      x.objectShown == shown_->objectShown) {
+    return;
+  }
+  shown_ = Shown{x.checkWords, x.progress.used, x.objectShown};
   const QString words = ToQString(x.checkWords);
   if (words != words_->text()) {
     words_->setText(words);

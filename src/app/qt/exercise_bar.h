@@ -8,6 +8,7 @@
 #include <QDockWidget>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <memory>
 
 #include "app/input.h"
@@ -37,6 +38,12 @@ class ExerciseBar : public QDockWidget {
 
  private:
   Exercise exercise_;
+  struct Shown {
+    std::string checkWords;
+    std::array<int, kAidCount> used;
+    bool objectShown;
+  };
+  std::optional<Shown> shown_;  // what the bar shows now
   QLabel* words_ = nullptr;
   QLabel* counts_ = nullptr;
   QPushButton* object_ = nullptr;

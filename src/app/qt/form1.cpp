@@ -232,6 +232,9 @@ void Form1::ConnectCanvas() {
   // An exercise's given views lie under the drawing and an aid's marks over it.
   canvas_->hasLayers = [this] { return CanvasHasLayers(*program_); };
   canvas_->compose = [this](PixelRect r, uint32_t* out, int stride) { ComposeCanvas(*program_, r, out, stride); };
+  canvas_->composePixels = [this](std::span<const int> pixels, uint32_t* out, int stride) {
+    ComposeCanvasPixels(*program_, pixels, out, stride);
+  };
   for (PictureBox* box : {canvas_, view_}) {
     box->onPointer = [this, name = box == canvas_ ? kCanvasLayout.name : kViewLayout.name](
                          InputKind kind, QPointF at, bool held) { Input({kind, name, at.x(), at.y(), held}); };
@@ -274,13 +277,14 @@ void Form1::RefreshExercise() {
   const ExerciseVars& x = program_->exercise;
   const auto input = [this](const InputEvent& event) { Input(event); };
   // Another exercise opened, or none: the old bar goes (later, as its own button may be calling).
-  if (exerciseBar_ != nullptr && (!x.exercise || exerciseBar_->exercise() != *x.exercise)) {
+  if (exerciseBar_ != nullptr && barStarted_ != x.started) {
     removeDockWidget(exerciseBar_);
     exerciseBar_->deleteLater();
     exerciseBar_ = nullptr;
   }
   if (x.exercise && exerciseBar_ == nullptr) {
     exerciseBar_ = new ExerciseBar(*x.exercise, input, client_->height(), this);
+    barStarted_ = x.started;
     addDockWidget(Qt::RightDockWidgetArea, exerciseBar_);
     QWidget* previous = lastInTabOrder_;
     for (QWidget* widget : exerciseBar_->TabOrder()) {

@@ -60,6 +60,7 @@ class Form1 : public QMainWindow {
   PictureBox* canvas_ = nullptr;
   PictureBox* view_ = nullptr;
   QWidget* lastInTabOrder_ = nullptr;
+  int barStarted_ = 0;  // the exercise the bar shows (ExerciseVars::started)
   ExerciseBar* exerciseBar_ = nullptr;
   ObjectWindow* objectWindow_ = nullptr;
   QTimer* peekTimer_ = nullptr;

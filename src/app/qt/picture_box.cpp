@@ -26,17 +26,25 @@ void PictureBox::RefreshFromSurface() {
   const bool layered = hasLayers && compose && hasLayers();
   if (layered != !composed_.isNull()) {
     composed_ = layered ? QImage(image_.size(), QImage::Format_RGB32) : QImage();
+    // While layered, the box composes exactly the pixels that changed.
+    surface_.TrackChangedPixels(layered);
     r = {0, 0, surface_.Width(), surface_.Height()};
   }
   r = {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, surface_.Width()),
        std::min(r.bottom, surface_.Height())};
-  if (r.Empty()) return;
   if (layered) {
-    compose(r, reinterpret_cast<uint32_t*>(composed_.scanLine(r.top)) + r.left,
-            static_cast<int>(composed_.bytesPerLine() / 4));
+    const int stride = static_cast<int>(composed_.bytesPerLine() / 4);
+    auto* out = reinterpret_cast<uint32_t*>(composed_.bits());
+    Surface::ChangedPixels changed = surface_.TakeChangedPixels();
+    if (changed.all) {
+      r = {0, 0, surface_.Width(), surface_.Height()};
+      compose(r, out, stride);
+    } else {
+      composePixels(changed.indices, out, stride);
+    }
   }
-  update(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top)
-             .translated(contentsRect().topLeft()));
+  if (r.Empty()) return;
+  update(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top).translated(contentsRect().topLeft()));
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

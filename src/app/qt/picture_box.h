@@ -9,6 +9,7 @@
 #include <QLine>
 #include <QPointF>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "app/input.h"
@@ -33,6 +34,8 @@ class PictureBox : public QFrame {
   // the surface (row after row, `stride` pixels apart); else the surface itself.
   std::function<bool()> hasLayers;
   std::function<void(PixelRect, uint32_t* out, int stride)> compose;
+  // The same for the listed pixels only, `out` laid as the whole surface.
+  std::function<void(std::span<const int>, uint32_t* out, int stride)> composePixels;
 
   // Down, Move or DoubleClick; where, from the box's outer corner; a button held.
   std::function<void(InputKind, QPointF, bool)> onPointer;
