@@ -1,51 +1,45 @@
 #!/usr/bin/python3
-"""Takes pictures of the page on one of the site's exercises in headless Chromium: the first edges
-of the key drawn along the given views, the check's words and the object panel shown; the window
-at its own size beside the exercise bar (OUT.png), and a phone's screen (OUT-phone.png).
-Usage: exercise-screenshot.py SITE_DIR EXERCISE OUT.png   (EXERCISE: a name in SITE_DIR/exercises)"""
-import pathlib
+"""The window on an exercise, taken under Xvfb with real input: the sample is the key with its
+front and top views given, the student started on the block and the cylinder's circles, and
+has just checked (docs/exercise-window.png).
+Usage: exercise-screenshot.py BUILD OUT.png   (BUILD holds tova and tova-exercise)"""
+import importlib.util
+import os
+import subprocess
 import sys
+import tempfile
+import time
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
-from random_session import act, center, click_at  # noqa: E402
-from webpage import Page, served  # noqa: E402
-
-EDGES = 7  # how many of the key's edges are drawn
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 
-def edge_clicks(exercise):
-    """The clicks that draw the key's line units the exercise carries: each edge's ends in the
-    first two views where it is more than a point."""
-    text = exercise.read_text()
-    rows = [[int(v) for v in r.split(",")] for r in text.split("begin key\n")[1].split("end key")[0].split()]
-    lines, circles, units = rows[0][0], rows[0][1], rows[0][2]
-    unit_rows = rows[1 + lines + 1 + circles + 1:][:units]
-    for unit in unit_rows[:EDGES]:
-        views = [rows[1 + part - 1000][:4] for part in unit[:3]]
-        clicks = [f"at-click {x} {y}" for v in [v for v in views if v[:2] != v[2:]][:2]
-                  for x, y in (v[:2], v[2:])]
-        yield ["press C0", *clicks, "press C7"]
+def main(build, out):
+    spec = importlib.util.spec_from_file_location("draw_class", os.path.join(ROOT, "scripts", "draw-class.py"))
+    draw = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(draw)
+    with tempfile.TemporaryDirectory(prefix="exercise-shot-") as work:
+        os.makedirs(os.path.join(work, "drawings"))
+        subprocess.run([os.path.join(build, "tova-exercise"), os.path.join(ROOT, "samples", "Tova.ini"),
+                        "--title", "Block and cylinder",
+                        "--task", "Draw the block with the cylinder standing on it in three views.",
+                        "--task", "The front and top views are given.", "--given", "front,top",
+                        "--aids", "check,where,peek,object",
+                        "--start", os.path.join(ROOT, "tests", "fixtures", "class", "ines.KRT"),
+                        "-o", os.path.join(work, "drawings", "cylinder.exercise")], check=True)
+        w = draw.Window(os.path.abspath(os.path.join(build, "tova")), work, ["cylinder.exercise"], "1024x768")
+        try:
+            w.bar("Check")
+            w.xdo("mousemove", str(w.right - 10), str(w.client[1] + 5))  # off the buttons and the canvas
+            time.sleep(0.3)
+            shell = w.xdo("getwindowgeometry", "--shell", w.windows("^Tova")[0])
+            g = {k: int(v) for k, v in (kv.split("=") for kv in shell.split()) if k != "SCREEN"}
+            subprocess.run(["import", "-window", "root", "-crop", f"{g['WIDTH']}x{g['HEIGHT']}+{g['X']}+{g['Y']}",
+                            out], env=w.env, check=True)
+        finally:
+            w.close()
 
 
-site, name, out = pathlib.Path(sys.argv[1]), sys.argv[2], sys.argv[3]
-with served(site) as url:
-    page = Page(url, site)
-    try:
-        page.screen = (1000, 536, 1, False)  # the window at 1:1 beside the bar
-        page.open(f"?exercise=exercises/{name}")
-        for edge in edge_clicks(site / "exercises" / name):
-            for line in edge:
-                act(page, line.split())
-        for button in ("aid-check", "aid-object"):
-            click_at(page, False, *center(page, button))
-            page.idle()
-        act(page, ["at-move", 300, 300])
-        page.d.save_screenshot(out)
-        page.screen = (390, 844, 2, True)
-        page.open(f"?exercise=exercises/{name}")  # the drawing and the counts kept
-        for button in ("aid-check", "aid-object"):
-            click_at(page, True, *center(page, button))
-            page.idle()
-        page.d.save_screenshot(out.removesuffix(".png") + "-phone.png")
-    finally:
-        page.d.quit()
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    main(*sys.argv[1:])
