@@ -61,8 +61,9 @@ serve: web
 
 # A screenshot of the window on the sample drawing, taken under Xvfb (docs/screenshot.png), and on
 # an exercise (docs/exercise-window.png), the sample's PDF sheet as a picture (docs/sheet.png), the
-# page in Chromium (docs/web.png), and a tova-check report, one of its drawings and the page's
-# self-check (docs/check-report.png, docs/check-report-drawing.png, docs/check-report-page.png).
+# page in Chromium (docs/web.png) and on an exercise (docs/exercise-page.png, -phone.png), and a
+# tova-check report, one of its drawings and the page's self-check (docs/check-report.png,
+# docs/check-report-drawing.png, docs/check-report-page.png).
 screenshot:
 	@$(MAKE) --no-print-directory build DEPS=screenshot
 	@scripts/screenshot.sh $(BUILD)/tova docs/screenshot.png
@@ -72,6 +73,7 @@ screenshot:
 	@pdftoppm -r 60 -png -singlefile $(BUILD)/sheet.pdf docs/sheet
 	@$(MAKE) --no-print-directory web >/dev/null
 	@/usr/bin/python3 scripts/web-screenshot.py $(WEB_BUILD)/site docs/web.png
+	@/usr/bin/python3 scripts/exercise-page-screenshot.py $(WEB_BUILD)/site 04-l-bracket.exercise docs/exercise-page.png
 	@/usr/bin/python3 scripts/check-screenshot.py $(BUILD)/tova-check samples/Tova.ini $(WEB_BUILD)/site docs/check-report.png
 
 # The document reader under libFuzzer for FUZZ_SECONDS; what it finds new is merged, minimised,

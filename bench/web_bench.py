@@ -5,7 +5,8 @@ revisit (the service worker serving the site); a pointer move's work in the page
 being drawn (from a listener on the window that runs before the page's own, to one on the canvas's
 frame that runs after it: the program's move and the painting of what changed), and the time from the
 browser's time stamp on the event to the painted canvas, which adds Chromium's own delivery of the
-synthetic event; and the size of the site's files. A report, not a test.
+synthetic event; the same pointer moves on an exercise of the site, its given views under the
+drawing and the object panel shown; and the size of the site's files. A report, not a test.
 Usage: web_bench.py SITE_DIR"""
 import pathlib
 import statistics
@@ -20,6 +21,24 @@ RUNS = 15
 
 def median_worst(values):
     return f"median {statistics.median(values):.0f} ms, worst {max(values):.0f} ms ({len(values)} runs)"
+
+
+def pointer_moves(page):
+    """The page's work for each of 300 moves while a line is drawn, and the time from each move's
+    time stamp to the painted canvas, both sorted."""
+    page.js("document.getElementById('C0').click()")
+    page.idle()
+    act(page, ["at-click", 20, 20])
+    page.idle()
+    page.js("""
+        window.work = []; Tova.state.timings = [];
+        let start = 0;
+        window.addEventListener('pointermove', () => { start = performance.now(); }, true);
+        document.getElementById('P').parentElement.addEventListener('pointermove', () => {
+          window.work.push(performance.now() - start); });""")
+    for i in range(300):
+        act(page, ["at-move", 30 + i % 150, 40 + i % 120])
+    return sorted(page.js("return window.work")), sorted(page.js("return Tova.state.timings"))
 
 
 def main(site):
@@ -43,20 +62,17 @@ def main(site):
                 page.open()
                 revisit.append(page.js("return Tova.state.readyAt"))
 
-            page.js("document.getElementById('C0').click()")
-            page.idle()
-            act(page, ["at-click", 20, 20])
-            page.idle()
-            page.js("""
-                window.work = []; Tova.state.timings = [];
-                let start = 0;
-                window.addEventListener('pointermove', () => { start = performance.now(); }, true);
-                document.getElementById('P').parentElement.addEventListener('pointermove', () => {
-                  window.work.push(performance.now() - start); });""")
-            for i in range(300):
-                act(page, ["at-move", 30 + i % 150, 40 + i % 120])
-            work = sorted(page.js("return window.work"))
-            stamped = sorted(page.js("return Tova.state.timings"))
+            work, stamped = pointer_moves(page)
+            # An exercise that offers the object, its panel shown.
+            exercises = [f for f in sorted(site.glob("exercises/*.exercise")) if "object" in
+                         next((line for line in f.read_text().splitlines() if line.startswith("aids:")), "")]
+            exercise = None
+            if exercises:
+                page.open(f"?exercise=exercises/{exercises[0].name}")
+                page.js("document.getElementById('aid-object').click()")
+                page.idle()
+                assert page.js("return !document.getElementById('object-panel').hidden"), "no object panel"
+                exercise = (exercises[0].name, *pointer_moves(page))
         finally:
             page.d.quit()
     print(f"navigation to the sample drawn, empty cache: {median_worst(empty)}")
@@ -66,6 +82,12 @@ def main(site):
           f"p99 {p99(work):.2f} ms ({len(work)} moves)")
     print(f"pointer move while drawing, from the browser's time stamp to the painted canvas: median "
           f"{statistics.median(stamped):.2f} ms, p99 {p99(stamped):.2f} ms")
+    if exercise:
+        name, work, stamped = exercise
+        print(f"pointer move while drawing on the exercise {name}, the object shown, the page's work: median "
+              f"{statistics.median(work):.2f} ms, p99 {p99(work):.2f} ms ({len(work)} moves)")
+    else:
+        print("pointer move on an exercise: the site has no exercise that offers the object")
     print(f"site files: {size / 1000:.0f} KB in all before compression")
 
 

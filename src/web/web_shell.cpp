@@ -36,7 +36,11 @@ EM_ASYNC_JS(char*, JsOpenDialog, (const char* field), {
 });
 // Downloads the bytes under the name; 0 when the page could not.
 EM_JS(int, JsOfferFile, (const char* name, const char* bytes, int size), {
-  return Tova.safely(() => Tova.offerFile(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)), 0);
+  try {
+    return Tova.offerFile(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)) ? 1 : 0;
+  } catch (e) {
+    return 0;
+  }
 });
 EM_JS(void, JsClearClipboard, (), { Tova.clearClipboard(); });
 // Pixels in the page's byte order.

@@ -4,6 +4,7 @@
 Usage: browser_test.py SITE_DIR WEB_REPLAY [SEED EVENTS]"""
 import base64
 import functools
+import json
 import pathlib
 import shutil
 import subprocess
@@ -12,12 +13,13 @@ import tempfile
 import time
 
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 import random_session
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "scripts"))
 from webpage import Page, served  # noqa: E402
-from random_session import act, answer, native, pixels, play, stored
+from random_session import act, answer, center, click_at, native, pixels, play, stored
 
 HERE = pathlib.Path(__file__).resolve().parent
 AXE = HERE.parent.parent / "node_modules" / "axe-core" / "axe.min.js"
@@ -25,6 +27,15 @@ AXE = HERE.parent.parent / "node_modules" / "axe-core" / "axe.min.js"
 FIGURES = ["press C0", "at-click 10 20", "at-click 100 60", "at-click 50 300", "at-click 60 350", "press C7",
            "press C1", "at-click 160 60", "at-click 190 60", "at-double 330 100"]
 # Viewports: width, height, device pixels to a CSS pixel, a phone's or a tablet's.
+# An exercise's key: two edges, each a line unit of three views (the second one a point in the top
+# view), and the clicks that draw them, in two views each.
+ANGLE_KEY = "6,0,2,0\r\n60,190,170,190,0,1\r\n60,340,170,340,0,1\r\n340,190,340,190,0,1\r\n170,190,170,110,0,1\r\n" \
+            "170,340,170,340,0,1\r\n340,190,340,110,0,1\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0\r\n1000,1001,1002,1\r\n" \
+            "1003,1004,1005,1\r\n0,0,0,0\r\n0,0,0,0,0,0,0,0,0\r\n"
+EDGES = [["press C0", "at-click 60 190", "at-click 170 190", "at-click 60 340", "at-click 170 340", "press C7"],
+         ["press C0", "at-click 170 190", "at-click 170 110", "at-click 340 190", "at-click 340 110", "press C7"]]
+# Room for the window at twice its size beside the exercise bar, so that clicks land on whole pixels.
+BESIDE = (1600, 1100, 1, False)
 SCREENS = [(1920, 1080, 1, False), (1366, 768, 1, False), (768, 1024, 1, True), (390, 844, 3, True),
            (2560, 1440, 2, False), (642, 479, 1, False)]
 
@@ -59,6 +70,13 @@ def geometry_matches_layout(page, where):
         for x, y in ((216, along), (along, 216)):  # on the upright divider, on the level one
             assert shade(x, y) < 128 and min(shade(x + d * (x == 216), y + d * (y == 216)) for d in (-2, 2)) > 160, \
                 (where, "a divider", x, y)
+
+
+def until(ready, what):
+    end = time.time() + 10
+    while not ready():
+        assert time.time() < end, what
+        time.sleep(0.1)
 
 
 def save_as(page, name, confirm=True):
@@ -231,6 +249,102 @@ def self_check(page):
         "100%: 0 missing, 0 extra, 0 wrong line kinds"
 
 
+def exercise(page, replay, site, folder, downloads):
+    """An exercise linked (each of the site's, and one made here) or imported: the given views lie
+    under the drawing in the canvas's pixels, as the core composes them, and in no saved drawing;
+    each aid shows what it should and is counted; a reload keeps the counts and the drawing; the
+    edges clicked along the given views are right, while the storage refuses too; the hand-in is
+    downloaded and tova-check reads it with the name and the counts."""
+    tools, key, made = pathlib.Path(replay).parents[1], pathlib.Path(folder, "angle.KRT"), site / "exercises/angle.exercise"
+    key.write_text(ANGLE_KEY, newline="")
+    subprocess.run([tools / "tova-exercise", key, "--title", "An angle", "--task", "Draw both edges.", "--given",
+                    "front,top,side", "--aids", "check,where,peek,object", "-o", made], check=True)
+
+    def composed(*lines, on=made):  # FNV-1a over the RGBA bytes of the core's canvas after those events
+        pathlib.Path(folder, "script.txt").write_text("".join(line + "\n" for line in lines))
+        subprocess.run([replay, "--exercise-canvas", on, f"{folder}/canvas.ppm", f"{folder}/script.txt"], check=True)
+        rgb, h = pathlib.Path(folder, "canvas.ppm").read_bytes().split(b"\n", 3)[3], 2166136261
+        for i in range(0, len(rgb), 3):
+            for b in (rgb[i], rgb[i + 1], rgb[i + 2], 255):
+                h = (h ^ b) * 16777619 % 2**32
+        return h
+
+    def checked(name, bytes_):
+        pathlib.Path(folder, name).write_bytes(bytes_)
+        run = subprocess.run([tools / "tova-check", "--json", key, pathlib.Path(folder, name)], capture_output=True)
+        return json.loads(run.stdout)["drawings"][0]
+    kept = lambda: page.js("return Tova.module.UTF8ToString(Tova.module._tova_progress())")  # noqa: E731
+    now = lambda: page.js("return JSON.parse(Tova.module.UTF8ToString(Tova.module._tova_exercise()))")  # noqa: E731
+
+    def reload(screen):
+        progress, page.screen = kept(), screen
+        page.open("?exercise=exercises/angle.exercise")
+        assert kept() == progress, ("a reload keeps the counts and the drawing", screen)
+
+    def aid(name, *script):  # the aid's button clicked; the canvas the core's after the same events
+        click_at(page, page.screen[3], *center(page, name))
+        page.idle()
+        assert script == (None,) or pixels(page, "P") == composed(*EDGES[0], *script), (name, page.screen)
+    try:
+        page.d.get_log("browser")
+        page.screen = BESIDE
+        for each in sorted(site.glob("exercises/*.exercise")):
+            page.open(f"?exercise=exercises/{each.name}")
+            assert pixels(page, "P") == composed(on=each), ("the given views under the drawing", each.name)
+        page.open()  # imported in the Open dialog, listed there and opened
+        page.js("document.getElementById('Mopen').click()")
+        answer(page, "ok")
+        page.wait("return document.getElementById('open').open")
+        page.d.find_element(By.ID, "open-file").send_keys(str(made.resolve()))
+        page.wait("return document.getElementById('open-list').value === 'angle.exercise'")
+        page.d.find_element(By.ID, "open-ok").click()
+        page.idle()
+        assert now()["title"] == "An angle" and pixels(page, "P") == composed(), "an exercise imported"
+        page.open("?exercise=exercises/angle.exercise")
+        save_as(page, "given.KRT")
+        assert len(checked("given.KRT", stored(page, "given.KRT"))["missing"]) == 2, "the given views saved"
+        for line in EDGES[0]:
+            act(page, line.split())
+        aid("aid-check")
+        words = "Front view: 1 edge missing. Top view: 1 edge missing. Side view: 1 edge missing."
+        assert now()["checkWords"] == words == page.js("return document.getElementById('exercise-words').textContent")
+        aid("aid-where", "press aid-where")
+        aid("aid-peek", "press aid-where", "press aid-peek")
+        until(lambda: pixels(page, "P") == composed(*EDGES[0]), "the peek over after its time")
+        aid("aid-object")
+        turned = pixels(page, "O")
+        page.d.find_element(By.ID, "O").send_keys(Keys.ARROW_RIGHT)
+        page.idle()
+        assert pixels(page, "O") != turned, "the object turned by the keys"
+        assert now()["used"] == [1, 1, 1, 1] and now()["objectShown"]
+        axe_finds_nothing(page, "the exercise with the object")
+        reload((390, 844, 3, True))
+        click_at(page, True, *center(page, "aid-object"))
+        page.idle()
+        assert page.js("const w = document.getElementById('Form1').getBoundingClientRect(),"
+                       "  b = document.getElementById('exercise').getBoundingClientRect(),"
+                       "  o = document.getElementById('O').getBoundingClientRect();"
+                       "return w.bottom <= b.top + 0.01 && o.left >= 0 && o.right <= innerWidth + 0.01"), "on a phone"
+        axe_finds_nothing(page, "the exercise with the object on a phone")
+        reload(BESIDE)
+        page.js("Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); }")
+        for line in EDGES[1]:  # while the browser's storage refuses
+            act(page, line.split())
+        aid("aid-check", None)
+        assert now()["checkWords"] == "Front view: right. Top view: right. Side view: right."
+        click_at(page, False, *center(page, "hand-in"))
+        answer(page, "prompt:Anna")
+        handed = downloads / "Anna - An angle.KRT"
+        until(handed.exists, "the hand-in downloaded")
+        got = checked("handed.KRT", handed.read_bytes())
+        assert got["score"] == 100 and got["handIn"]["name"] == "Anna" and \
+            [got["handIn"][k] for k in ("exercise", "checks", "wheres", "peeks", "objects")] == ["An angle", 2, 1, 1, 2]
+        assert not [e for e in page.d.get_log("browser") if e["level"] == "SEVERE"], "an error in the page"
+    finally:
+        page.screen = Page.screen
+        made.unlink()
+
+
 def links_and_import(page, folder, downloads, site, sample):
     """?drawing= links, a missing one too; the Open dialog imports, downloads and opens a drawing."""
     page.open("?drawing=Tova.ini")
@@ -248,9 +362,7 @@ def links_and_import(page, folder, downloads, site, sample):
     page.d.find_element(By.ID, "open-file").send_keys(str(imported))
     page.wait("return document.getElementById('open-name').value === 'ex1.KRT'")
     page.d.find_element(By.ID, "open-download").click()
-    end = time.time() + 10
-    while not (downloads / "ex1.KRT").exists() and time.time() < end:
-        time.sleep(0.1)
+    until((downloads / "ex1.KRT").exists, "the download")
     assert (downloads / "ex1.KRT").read_bytes() == imported.read_bytes(), "the download"
     page.d.find_element(By.ID, "open-ok").click()
     page.idle()
@@ -294,6 +406,7 @@ def main(site, replay):
                 page.d.switch_to.window(first)
                 links_and_import(page, folder, downloads, site, sample)
                 self_check(page)
+                exercise(page, replay, site, folder, downloads)
                 fits_every_screen(page, figures)
                 mouse_double_click_is_the_systems(page, replay, site, folder)
                 accessible_and_copying(page)

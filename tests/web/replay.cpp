@@ -1,8 +1,11 @@
 // The native side of the browser tests: plays a script (support/script_player.h) in OUT_DIR, which
 // holds the start-up document, and writes to steps.txt after each event the controls, readouts,
 // pixels' digests, saved drawings and answers given; with --random, a random session it makes as
-// it goes and writes to OUT_DIR/script.txt, answering boxes and dialogs at random from SEED.
+// it goes and writes to OUT_DIR/script.txt, answering boxes and dialogs at random from SEED; with
+// --exercise-canvas, the canvas as the user sees it (the drawing with the exercise's pictures under
+// and over it) after the script's events on the exercise, as a binary PPM.
 // Usage: web_replay SCRIPT OUT_DIR | web_replay --random SEED EVENTS OUT_DIR
+//        web_replay --exercise-canvas EXERCISE OUT.ppm [SCRIPT]
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,6 +16,7 @@
 #include <sstream>
 
 #include "app/startup.h"
+#include "exercise/exercise_pictures.h"
 #include "support/script_player.h"
 #include "support/test_program.h"
 
@@ -61,23 +65,48 @@ std::string Controls(const testing::ScriptedShell& shell) {
          shell.text(Control::Text3);
 }
 
+std::vector<testing::Words> ReadScript(const char* path) {
+  std::vector<testing::Words> lines;
+  for (std::ifstream script(path); script;) {
+    std::string line;
+    std::getline(script, line);
+    std::istringstream words(line);
+    lines.emplace_back(std::istream_iterator<std::string>(words), std::istream_iterator<std::string>());
+  }
+  return lines;
+}
+
+int ExerciseCanvas(const char* exercise, const char* out, const char* script) {
+  testing::ScriptedShell shell;
+  Program program(shell);
+  Form_Load(program, exercise);
+  testing::ScriptPlayer player(program, shell);
+  for (const testing::Words& w : ReadScript(script)) {
+    if (!w.empty()) player.Play(w);
+  }
+  std::vector<uint32_t> pixels(static_cast<std::size_t>(kCanvasWidth) * kCanvasHeight);
+  ComposeCanvas(program, {0, 0, kCanvasWidth, kCanvasHeight}, pixels.data(), kCanvasWidth);
+  std::ofstream ppm(out, std::ios::binary);
+  ppm << "P6\n" << kCanvasWidth << " " << kCanvasHeight << "\n255\n";
+  for (const uint32_t p : pixels) ppm.put(char(p >> 16)).put(char(p >> 8)).put(char(p));
+  return ppm && program.exercise.exercise ? 0 : 1;
+}
+
 }  // namespace
 }  // namespace tova
 
 int main(int argc, char** argv) {
   using namespace tova;
   const bool random = argc == 5 && std::string(argv[1]) == "--random";
+  if ((argc == 4 || argc == 5) && std::string(argv[1]) == "--exercise-canvas") {
+    return ExerciseCanvas(argv[2], argv[3], argc == 5 ? argv[4] : "/dev/null");
+  }
   if (argc != 3 && !random) {
-    std::cerr << "usage: web_replay SCRIPT OUT_DIR | web_replay --random SEED EVENTS OUT_DIR\n";
+    std::cerr << "usage: web_replay SCRIPT OUT_DIR | web_replay --random SEED EVENTS OUT_DIR\n"
+                 "       web_replay --exercise-canvas EXERCISE OUT.ppm [SCRIPT]\n";
     return 2;
   }
-  std::vector<tova::testing::Words> lines;
-  for (std::ifstream script(random ? "/dev/null" : argv[1]); script;) {
-    std::string line;
-    std::getline(script, line);
-    std::istringstream words(line);
-    lines.emplace_back(std::istream_iterator<std::string>(words), std::istream_iterator<std::string>());
-  }
+  const std::vector<tova::testing::Words> lines = ReadScript(random ? "/dev/null" : argv[1]);
   std::filesystem::current_path(argv[argc - 1]);
   tova::testing::ScriptedShell shell;
   if (random) tova::testing::ImproviseAnswers(shell, std::stoul(argv[2]));

@@ -6,7 +6,7 @@
 
 window.Tova = (() => {
   const el = {};          // elements by control name
-  const boxes = {P: 0, D: 1};
+  const boxes = {P: 0, D: 1, O: 2};  // the program's numbers for its pictures (O: the object panel's)
   const state = {busy: false, ended: false, beeps: 0, clip: null, clipWrites: 0};
   let M;                  // the Emscripten module
   let layout;
@@ -239,25 +239,60 @@ window.Tova = (() => {
   // shape, and centred. Where that gives up a tenth of the room or less, the scale is a whole
   // number of device pixels to a pixel of the window, so that the canvas stays crisp. Menus are
   // drawn at their own size on a window made smaller than life, so that they stay readable.
+  // The self-check's bar, when an exercise link shows it, keeps the bottom of the viewport; the
+  // exercise bar, when an exercise is open, stands beside the window or below it, whichever leaves
+  // the window larger, and the window is fitted to the room left.
+  const BAR_WIDTH = {least: 264, most: 480};
   function fit() {
     const win = document.getElementById('Form1');
     const w = win.offsetWidth, h = win.offsetHeight;
-    // The self-check's bar, when an exercise link shows it, keeps the bottom of the viewport.
-    const bar = document.getElementById('self-check');
+    const check = document.getElementById('self-check');
+    const bar = document.getElementById('exercise');
     const vw = document.documentElement.clientWidth;
-    const vh = document.documentElement.clientHeight - (bar && !bar.hidden ? bar.offsetHeight : 0);
+    const vh = document.documentElement.clientHeight - (check && !check.hidden ? check.offsetHeight : 0);
     if (!w || !h || vw <= 0 || vh <= 0) return;  // the page has ended, or there is no room at all
-    const margin = vw >= w + 16 && vh >= h + 16 ? 8 : 0;
-    let scale = Math.min((vw - 2 * margin) / w, (vh - 2 * margin) / h);
     const dpr = window.devicePixelRatio || 1;
-    const whole = Math.floor(scale * dpr);
-    if (whole >= 1 && whole >= 0.9 * scale * dpr) scale = whole / dpr;
+    const scaled = (rw, rh) => {
+      const margin = rw >= w + 16 && rh >= h + 16 ? 8 : 0;
+      let scale = Math.max(0.01, Math.min((rw - 2 * margin) / w, (rh - 2 * margin) / h));
+      const whole = Math.floor(scale * dpr);
+      if (whole >= 1 && whole >= 0.9 * scale * dpr) scale = whole / dpr;
+      return scale;
+    };
     const snap = v => Math.max(0, Math.round(v * dpr) / dpr);
-    const [x, y] = [snap((vw - w * scale) / 2), snap((vh - h * scale) / 2)];
+    let scale = scaled(vw, vh), barWidth = 0, barHeight = 0;
+    if (bar && !bar.hidden) {
+      // Below: as tall as it is at the viewport's width, up to half the viewport's height.
+      placeBar(bar, 'below', 0, 0, vw, null);
+      const content = bar.offsetHeight, tall = Math.min(content, vh / 2);
+      const beside = scaled(vw - BAR_WIDTH.least, vh), below = scaled(vw, vh - tall);
+      scale = Math.max(beside, below);
+      if (beside >= below) barWidth = Math.min(BAR_WIDTH.most, Math.max(BAR_WIDTH.least, vw - w * scale - 16));
+      else barHeight = Math.min(content, Math.max(tall, vh - h * scale - 16));
+    }
+    // Over the bar the window keeps the top of the viewport, as a page's heading does.
+    const [x, y] = [snap((vw - barWidth - w * scale) / 2), barHeight ? 0 : snap((vh - h * scale) / 2)];
     win.style.transform = `translate(${x}px, ${y}px) scale(${scale})`;
+    if (barWidth) placeBar(bar, 'beside', x + w * scale, 0, vw - x - w * scale, vh);
+    else if (barHeight) placeBar(bar, 'below', 0, y + h * scale, vw, vh - y - h * scale);
     document.documentElement.style.setProperty('--unscale', String(Math.max(1, 1 / scale)));
     state.scale = scale;
     window.dispatchEvent(new Event('tova-fit'));
+  }
+
+  // Puts the exercise bar there (a height of null: as tall as it is), and the object panel's
+  // picture at the largest scale up to 1 that the bar's width leaves room for.
+  function placeBar(bar, place, left, top, width, height) {
+    bar.dataset.place = place;
+    Object.assign(bar.style, {left: `${left}px`, top: height === null ? 'auto' : `${top}px`, width: `${width}px`,
+                              height: height === null ? 'auto' : `${height}px`, bottom: height === null ? '0' : 'auto'});
+    const frame = el['O.frame'];
+    if (!frame) return;
+    const room = frame.parentElement, inside = room.parentElement.clientWidth;
+    if (!inside) return;  // not shown
+    const k = Math.min(1, inside / frame.offsetWidth);
+    frame.style.transform = `scale(${k})`;
+    Object.assign(room.style, {width: `${frame.offsetWidth * k}px`, height: `${frame.offsetHeight * k}px`});
   }
 
   // ---- running the program ----------------------------------------------------------------
@@ -272,6 +307,8 @@ window.Tova = (() => {
   const queue = [];
   const names = {};  // the program's copies of control names, for the moves it is given directly
   const actionWatchers = [];
+  const callWatchers = [];  // told the name of each of the program's entries run through call
+  const startHooks = [];    // run once the program has started, before any event
 
   function enqueue(entry) {
     queue.push(entry);
@@ -299,6 +336,14 @@ window.Tova = (() => {
   // `watcher` is told of each action of the user's, anything but the pointer passing over, as it
   // runs.
   const onAction = watcher => actionWatchers.push(watcher);
+  // `watcher` is told, with the entry's name, when the program has run one of its entries through
+  // the queue (an event, but not a move given directly) or started, and its pictures are painted.
+  const onCall = watcher => callWatchers.push(watcher);
+  // `hook` (which may wait) runs once the program has started, before any event is handed over.
+  const onStart = hook => startHooks.push(hook);
+
+  // Gives an element another control name, for the queue to find it by.
+  const alias = (name, node) => { el[name] = node; };
 
   // Whether a control (a menu item: its menu) can be used now.
   function usable(name) {
@@ -346,10 +391,11 @@ window.Tova = (() => {
     } finally {
       paintAll();
       flushClipboard();
+      for (const watcher of callWatchers) watcher(name);
     }
   }
 
-  const paintAll = () => { paint('P'); paint('D'); };
+  const paintAll = () => { paint('P'); paint('D'); if (el.O) paint('O'); };
 
   // Puts on the page's canvas what changed on the program's surface, a band of rows at a time.
   function paint(name) {
@@ -484,14 +530,19 @@ window.Tova = (() => {
     return TovaDrawings.write(name, bytes);
   }
 
-  async function download(name) {
-    const bytes = await TovaDrawings.read(name).catch(() => null);
-    if (!bytes) return;
+  // Gives the user the bytes as a file of that name, in the browser's downloads; true once asked.
+  function offerFile(name, bytes) {
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
     link.download = name;
     link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+    return true;
+  }
+
+  async function download(name) {
+    const bytes = await TovaDrawings.read(name).catch(() => null);
+    if (bytes) offerFile(name, bytes);
   }
 
   async function openDialog(field) {
@@ -502,7 +553,7 @@ window.Tova = (() => {
     const fill = async chosen => {
       const names = await TovaDrawings.list().catch(() => []);
       chosen = chosen || list.value;
-      list.replaceChildren(...names.filter(n => /\.krt$/i.test(n)).map(n => new Option(n, n, false, n === chosen)));
+      list.replaceChildren(...names.filter(n => /\.(krt|exercise)$/i.test(n)).map(n => new Option(n, n, false, n === chosen)));
     };
     status.textContent = '';
     name.value = field;
@@ -607,10 +658,11 @@ window.Tova = (() => {
   }
 
   // ---- start-up ------------------------------------------------------------------------------
-  // The start-up drawing is found while the program loads: the drawing a link names
-  // (?drawing=exercises/ex1.KRT, on this site), or the stored "Tova.ini", which the first start
-  // makes from the sample. Resolves with its path in the program's folders and its bytes (none
-  // when it cannot be had, which the program reports as a missing file).
+  // The start-up drawing is found while the program loads: the drawing or exercise a link names
+  // (?drawing=exercises/ex1.KRT or ?exercise=exercises/ex1.exercise, on this site), or the stored
+  // "Tova.ini", which the first start makes from the sample. Resolves with its path in the
+  // program's folders and its bytes (none when it cannot be had, which the program reports as a
+  // missing file).
   async function linkedDrawing(path, folder = '/links') {
     try {
       const url = new URL(path, location.href);
@@ -626,7 +678,8 @@ window.Tova = (() => {
 
   async function storedStartup() {
     const opened = TovaDrawings.open().then(() => true, () => false);
-    const link = new URLSearchParams(location.search).get('drawing');
+    const query = new URLSearchParams(location.search);
+    const link = query.get('drawing') || query.get('exercise');
     if (link) {
       const [linked] = await Promise.all([linkedDrawing(link), opened]);
       return linked || {path: '/links/missing.KRT', bytes: null};
@@ -663,6 +716,7 @@ window.Tova = (() => {
     if (first.bytes) M.FS.writeFile(first.path, first.bytes);
     try {
       await call('tova_start', ['string'], [first.path]);
+      for (const hook of startHooks) await Promise.resolve().then(hook).catch(() => {});
     } finally {
       state.busy = false;
     }
@@ -681,8 +735,9 @@ window.Tova = (() => {
   }
 
   return {
-    state, boot, input, whenIdle, onAction, fit, linkedDrawing, paint, usable, safely, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
-    openDialog, store, newString, clearClipboard, putClipboard, clipboardPicture, openHelp, end,
+    state, boot, input, whenIdle, onAction, onCall, onStart, run: call, picture, alias, fit, linkedDrawing, paint,
+    paintAll, usable, safely, enable, show, backColour, setText, value, setValue, beep, messageBox, prompt,
+    openDialog, offerFile, store, newString, clearClipboard, putClipboard, clipboardPicture, openHelp, end,
     get module() { return M; },
     get layout() { return layout; },
   };
