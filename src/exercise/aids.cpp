@@ -62,7 +62,7 @@ class ViewTally {
         parts.push_back(std::to_string(entry.count) + " " + (entry.count == 1 ? entry.noun.one : entry.noun.many) +
                         " " + entry.how);
       }
-      text += (text.empty() ? "" : " ") + std::string(kViews[pane]) + ": " +
+      text += (text.empty() ? "" : "\n") + std::string(kViews[pane]) + ": " +
               (parts.empty() ? std::string("right") : Joined(parts, ", ")) + ".";
     }
     return text;
@@ -115,7 +115,7 @@ std::string ViewStates(const CheckResult& r) {
   for (const WrongSize& w : r.wrongSize) tally.AddAll(w.drawing, "of the wrong size");
   for (const Element& e : r.extra) tally.AddAll(e, "too many");
   const std::string placement = PlacementInWords(r);
-  return (placement.empty() ? "" : placement + " ") + tally.Words();
+  return (placement.empty() ? "" : placement + "\n") + tally.Words();
 }
 
 std::string CheckInWords(const Program& program) {
@@ -125,7 +125,7 @@ std::string CheckInWords(const Program& program) {
   // where the key has it, rather than every edge missing and every edge too many.
   const ExerciseVars& x = program.exercise;
   const CheckResult moved = CheckDrawing(*x.key, program.tables, {x.exercise->tolerance, true});
-  return PlacementInWords(result) + " Moved there: " + ViewStates(CheckResult{.missing = moved.missing,
+  return PlacementInWords(result) + "\nMoved there:\n" + ViewStates(CheckResult{.missing = moved.missing,
       .extra = moved.extra, .wrongKind = moved.wrongKind, .wrongSize = moved.wrongSize});
 }
 

@@ -29,8 +29,9 @@ inline constexpr std::string_view kObjectBox = "O";  // the object panel's pictu
 // 3D view's buttons.
 inline constexpr std::string_view kObjectTurn = "object-";
 
-// The exercise's state of each view in words: "Front view: right. Top view: 1 edge missing. Side
-// view: 1 edge of the wrong line kind." Where the object stands elsewhere, that comes first.
+// The exercise's state of each view in words, a line each: "Front view: right.", "Top view: 1 edge
+// missing.", "Side view: 1 edge of the wrong line kind." Where the object stands elsewhere, that
+// comes first.
 [[nodiscard]] std::string ViewStates(const CheckResult& result);
 // The check of the exercise in those words; a drawing that would score far better moved where the
 // key has it gets where it stands, then how its views stand once moved.

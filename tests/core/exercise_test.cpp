@@ -120,8 +120,8 @@ TEST(Exercise, TheGivenViewsLieUnderTheDrawingAndNeverInIt) {
 TEST(Exercise, EachAidShowsWhatItShouldAndIsCounted) {
   ExerciseSession s;
   s.Click(kCheckAid);
-  EXPECT_EQ(s.Words(), "Front view: 12 edges missing, 2 circles seen edge-on missing, 1 outline joining two circles missing. "
-                       "Top view: 12 edges missing, 2 circles missing. "
+  EXPECT_EQ(s.Words(), "Front view: 12 edges missing, 2 circles seen edge-on missing, 1 outline joining two circles missing.\n"
+                       "Top view: 12 edges missing, 2 circles missing.\n"
                        "Side view: 12 edges missing, 2 circles seen edge-on missing, 1 outline joining two circles missing.");
   s.Click(kWhereAid);
   EXPECT_GT(Count(s.Shown(), kMissingRgb), 100);
@@ -148,7 +148,7 @@ TEST(Exercise, EachAidShowsWhatItShouldAndIsCounted) {
 
   s.program.tables = SampleKey();
   s.Click(kCheckAid);
-  EXPECT_EQ(s.Words(), "Front view: right. Top view: right. Side view: right.");
+  EXPECT_EQ(s.Words(), "Front view: right.\nTop view: right.\nSide view: right.");
   // The whole object drawn further right: where it stands, then its views once moved.
   for (LineRecord& m : s.program.tables.lineTable) {
     if (PaneAt(m.x1, m.y1) != 2) m.x1 += 30, m.x2 += 30;
@@ -156,7 +156,7 @@ TEST(Exercise, EachAidShowsWhatItShouldAndIsCounted) {
   for (CircleRecord& k : s.program.tables.circleTable) k.cx += PaneAt(k.cx, k.cy) != 2 ? 30 : 0;
   s.Click(kCheckAid);
   EXPECT_EQ(s.Words(), "The whole object is drawn 30 px further right than the key's; placed where the key has it, it "
-                       "would score 100. Moved there: Front view: right. Top view: right. Side view: right.");
+                       "would score 100.\nMoved there:\nFront view: right.\nTop view: right.\nSide view: right.");
   EXPECT_EQ(s.program.exercise.progress.used, (std::array{3, 1, 1, 1}));
 }
 

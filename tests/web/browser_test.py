@@ -306,7 +306,7 @@ def exercise(page, replay, site, folder, downloads):
         for line in EDGES[0]:
             act(page, line.split())
         aid("aid-check")
-        words = "Front view: 1 edge missing. Top view: 1 edge missing. Side view: 1 edge missing."
+        words = "Front view: 1 edge missing.\nTop view: 1 edge missing.\nSide view: 1 edge missing."
         assert now()["checkWords"] == words == page.js("return document.getElementById('exercise-words').textContent")
         aid("aid-where", "press aid-where")
         aid("aid-peek", "press aid-where", "press aid-peek")
@@ -331,7 +331,7 @@ def exercise(page, replay, site, folder, downloads):
         for line in EDGES[1]:  # while the browser's storage refuses
             act(page, line.split())
         aid("aid-check", None)
-        assert now()["checkWords"] == "Front view: right. Top view: right. Side view: right."
+        assert now()["checkWords"] == "Front view: right.\nTop view: right.\nSide view: right."
         click_at(page, False, *center(page, "hand-in"))
         answer(page, "prompt:Anna")
         handed = downloads / "Anna - An angle.KRT"
