@@ -31,8 +31,8 @@ namespace {
 tova::WebShell shell;
 std::unique_ptr<tova::Program> program;
 
-// The exercise the page started on, to tell it from one opened later.
-std::optional<tova::Exercise> started;
+// The exercise the page started on (ExerciseVars::started), to tell it from one opened later.
+int startedOn = 0;
 // The object panel whose picture's changes are kept by bands of rows (a panel is made when first
 // shown).
 const tova::ObjectPanel* trackedObject = nullptr;
@@ -73,7 +73,7 @@ EMSCRIPTEN_KEEPALIVE void tova_start(const char* document) {
   program->P.TrackDirtyBands();
   program->D.TrackDirtyBands();
   tova::Form_Load(*program, document);
-  started = program->exercise.exercise;
+  startedOn = program->exercise.started;
 }
 
 // An event of the user's, as the page's layout names its kinds (InputKind): a pointer event on
@@ -162,7 +162,7 @@ EMSCRIPTEN_KEEPALIVE const char* tova_exercise() {
          ",\"checkWords\":" + tova::JsonQuoted(x->checkWords) + ",\"objectShown\":" +
          (x->objectShown ? "true" : "false") + ",\"used\":" + tova::JsonList(x->progress.used, Number) +
          ",\"seconds\":" + Number(x->progress.seconds) + ",\"overlay\":" +
-         kOverlays[static_cast<int>(x->overlayKind)] + ",\"started\":" + (started == e ? "true" : "false") + "}";
+         kOverlays[static_cast<int>(x->overlayKind)] + ",\"started\":" + (x->started == startedOn ? "true" : "false") + "}";
   return json.c_str();
 }
 

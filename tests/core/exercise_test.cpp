@@ -141,7 +141,7 @@ TEST(Exercise, EachAidShowsWhatItShouldAndIsCounted) {
   s.Click(kObjectAid);
   ASSERT_TRUE(s.program.exercise.objectShown);
   const Image front = s.program.exercise.object->program.D.Snapshot();
-  s.Click("object-4");
+  s.Click("object-7");
   EXPECT_NE(s.program.exercise.object->program.D.Snapshot(), front);
   s.Click(kObjectAid);
   EXPECT_FALSE(s.program.exercise.objectShown);
