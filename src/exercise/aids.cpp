@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <map>
-#include <sstream>
 
 #include "check/difference_words.h"
 #include "document/document_format.h"
@@ -215,10 +214,9 @@ bool ExpirePeek(Program& program) {
 }
 
 std::string ProgressText(const ExerciseProgress& p) {
-  std::ostringstream out;
-  for (int used : p.used) out << used << ' ';
-  out << std::lround(p.seconds) << ' ' << p.student;
-  return out.str();
+  std::string text;
+  for (int used : p.used) text += std::to_string(used) + ' ';
+  return text + std::to_string(std::lround(p.seconds)) + ' ' + p.student;
 }
 
 bool RestoreProgress(Program& program, std::string_view text) {

@@ -2,10 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <locale>
-#include <sstream>
 
 #include "document/document_format.h"
+#include "figures/number_text.h"
 #include "program/line_kinds.h"
 #include "program/panes.h"
 
@@ -93,21 +92,29 @@ std::optional<GivenFigure> ReadFigure(std::string_view value, bool circle) {
 }
 
 std::string FigureText(const GivenFigure& f) {
-  std::ostringstream out;
+  const auto list = [](std::initializer_list<int16_t> values) {
+    std::string text;
+    for (int16_t v : values) text += std::to_string(v) + ", ";
+    return text;
+  };
   const char* kind = f.lineKind >= 0 && f.lineKind < 3 ? kKindWords[f.lineKind] : "solid";
-  if (f.circle) {
-    out << "circle: " << f.cx << ", " << f.cy << ", " << f.radius << ", " << f.startDeg << ", " << f.endDeg;
-  } else {
-    out << "line: " << f.x1 << ", " << f.y1 << ", " << f.x2 << ", " << f.y2;
-  }
-  out << ", " << kind << '\n';
-  return out.str();
+  return (f.circle ? "circle: " + list({f.cx, f.cy, f.radius, f.startDeg, f.endDeg})
+                   : "line: " + list({f.x1, f.y1, f.x2, f.y2})) + kind + "\n";
 }
 
-std::string NumberText(double v) {
-  std::ostringstream out;
-  out << v;
-  return out.str();
+// A tolerance: digits, a point and digits; any locale's way of writing numbers aside.
+std::optional<double> Pixels(std::string_view s) {
+  const std::size_t point = s.find('.');
+  const std::string_view whole = s.substr(0, point);
+  const std::string_view fraction = point == std::string_view::npos ? std::string_view() : s.substr(point + 1);
+  const auto digits = [](std::string_view d) { return d.find_first_not_of("0123456789") == std::string_view::npos; };
+  if (whole.empty() || whole.size() > 4 || !digits(whole) || !digits(fraction) ||
+      (point != std::string_view::npos && fraction.empty())) {
+    return std::nullopt;
+  }
+  double value = std::stoi(std::string(whole)), scale = 1;
+  for (char c : fraction.substr(0, 6)) value += (c - '0') * (scale /= 10);
+  return value;
 }
 
 // Reads the lines of `text` one at a time, counting them.
@@ -190,15 +197,9 @@ ExerciseReading ReadExercise(std::string_view text) {
     } else if (name == "aids") {
       if (!ReadFlags(value, kAidWords, ex.aids)) return fail("the aids are check, where, peek and object");
     } else if (name == "tolerance") {
-      // A stream in the classic locale: the page's C++ library has no from_chars for numbers
-      // with a fraction.
-      double t = -1;
-      std::istringstream in{std::string(value)};
-      in.imbue(std::locale::classic());
-      if (!(in >> t) || !in.eof() || !(t >= 0 && t <= kMaxExerciseTolerance)) {
-        return fail("the tolerance is a number of pixels from 0 to 20");
-      }
-      ex.tolerance = t;
+      const std::optional<double> t = Pixels(value);
+      if (!t || *t > kMaxExerciseTolerance) return fail("the tolerance is a number of pixels from 0 to 20");
+      ex.tolerance = *t;
     } else if (name == "placement") {
       if (value != "fixed" && value != "free") return fail("the placement is fixed or free");
       ex.anywhere = value == "free";
