@@ -30,7 +30,6 @@ class ExerciseBar : public QDockWidget {
  public:
   ExerciseBar(const Exercise& exercise, InputSink input, int height, QWidget* parent);
 
-  const Exercise& exercise() const { return exercise_; }
   // Shows what the aids gave so far: the check's words, the counts, the object shown or not.
   void ShowProgress(const ExerciseVars& x);
   // The bar's controls in the order the Tab key visits them.
