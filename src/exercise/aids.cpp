@@ -213,6 +213,14 @@ bool ExpirePeek(Program& program) {
   return true;
 }
 
+std::string UsedInWords(const Exercise& exercise, const ExerciseProgress& progress) {
+  std::vector<std::string> used;
+  for (const AidControl& a : kAidControls) {
+    if (exercise.Offers(a.aid)) used.push_back(a.caption + (" " + std::to_string(progress.used[static_cast<int>(a.aid)])));
+  }
+  return used.empty() ? std::string() : "Used so far: " + Joined(used, ", ") + ".";
+}
+
 std::string ProgressText(const ExerciseProgress& p) {
   std::string text;
   for (int used : p.used) text += std::to_string(used) + ' ';

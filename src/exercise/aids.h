@@ -29,6 +29,25 @@ inline constexpr std::string_view kObjectBox = "O";  // the object panel's pictu
 // 3D view's buttons.
 inline constexpr std::string_view kObjectTurn = "object-";
 
+// The aids as the shells offer them, in the order of their ladder.
+struct AidControl {
+  Aid aid;
+  std::string_view control;
+  const char* caption;
+  const char* tip;
+};
+inline constexpr AidControl kAidControls[] = {
+    {Aid::Check, kCheckAid, "Check", "Says view by view what is right and what differs from the answer"},
+    {Aid::Where, kWhereAid, "Show where",
+     "Marks on the canvas what differs: missing lines red, extra ones blue, another line kind or size orange"},
+    {Aid::Peek, kPeekAid, "Peek", "Shows the answer's views for 3 seconds"},
+    {Aid::Object, kObjectAid, "The object", "Shows the object to turn with the pointer or the arrow keys"},
+};
+
+// The aids the exercise offers and how often each was used: "Used so far: Check 1, Peek 0, The
+// object 1."; empty when it offers none.
+[[nodiscard]] std::string UsedInWords(const Exercise& exercise, const ExerciseProgress& progress);
+
 // The exercise's state of each view in words, a line each: "Front view: right.", "Top view: 1 edge
 // missing.", "Side view: 1 edge of the wrong line kind." Where the object stands elsewhere, that
 // comes first.

@@ -145,7 +145,7 @@ EMSCRIPTEN_KEEPALIVE int tova_changes(int box) {
 
 // What the exercise bar shows, as JSON: null without an exercise, else {"title", "task", "aids":
 // [the names of those offered], "checkWords", "objectShown", "used": [checks, wheres, peeks,
-// objects], "seconds", "overlay": "none", "where" or "peek", "started": whether it is the
+// objects], "usedWords" (UsedInWords), "seconds", "overlay": "none", "where" or "peek", "started": whether it is the
 // exercise the page started on}.
 EMSCRIPTEN_KEEPALIVE const char* tova_exercise() {
   static std::string json;
@@ -161,6 +161,7 @@ EMSCRIPTEN_KEEPALIVE const char* tova_exercise() {
          ",\"aids\":" + tova::JsonList(aids, [](const std::string& a) { return a; }) +
          ",\"checkWords\":" + tova::JsonQuoted(x->checkWords) + ",\"objectShown\":" +
          (x->objectShown ? "true" : "false") + ",\"used\":" + tova::JsonList(x->progress.used, Number) +
+         ",\"usedWords\":" + tova::JsonQuoted(tova::UsedInWords(e, x->progress)) +
          ",\"seconds\":" + Number(x->progress.seconds) + ",\"overlay\":" +
          kOverlays[static_cast<int>(x->overlayKind)] + ",\"started\":" + (x->started == startedOn ? "true" : "false") + "}";
   return json.c_str();

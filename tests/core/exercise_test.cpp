@@ -167,6 +167,7 @@ TEST(Exercise, AidsNotOfferedAreRefusedAndTheWindowWithoutAnExerciseIsAsItWas) {
   s.Click(kCheckAid), s.Click(kWhereAid), s.Click(kObjectAid);
   EXPECT_EQ(s.Words(), "");
   EXPECT_EQ(s.program.exercise.progress.used, (std::array{0, 0, 0, 0}));
+  EXPECT_EQ(UsedInWords(*s.program.exercise.exercise, s.program.exercise.progress), "Used so far: Peek 0.");
   testing::StartedProgram plain;
   HandleInput(plain.program, {InputKind::Click, kPeekAid});
   EXPECT_FALSE(CanvasHasLayers(plain.program));

@@ -25,21 +25,6 @@ constexpr int kSpacing = 6;
 constexpr int kButtonHeight = 25;
 constexpr int kHandInGap = 8;
 
-struct AidButton {
-  Aid aid;
-  std::string_view control;
-  const char* caption;
-  const char* tip;
-};
-constexpr AidButton kAidButtons[] = {
-    {Aid::Check, kCheckAid, "Check", "Says view by view what is right and what differs from the answer"},
-    {Aid::Where, kWhereAid, "Show where",
-     "Marks on the canvas what differs: missing lines red, extra ones blue, another line kind or size orange"},
-    {Aid::Peek, kPeekAid, "Peek", "Shows the answer's views for 3 seconds"},
-    {Aid::Object, kObjectAid, "The object",
-     "Shows the object in a window of its own: turn it with the pointer or the arrow keys"},
-};
-
 // A label of the bar's texts: wrapped, plain (a teacher's "<" is a "<"), and, where a keyboard
 // user should reach it, selectable from the keyboard, which gives it a place in the Tab order.
 QLabel* TextLabel(const QString& text, bool reachable, QWidget* parent) {
@@ -119,7 +104,7 @@ ExerciseBar::ExerciseBar(const Exercise& exercise, InputSink input, int height, 
     tabOrder_ << button;
     return button;
   };
-  for (const AidButton& b : kAidButtons) {
+  for (const AidControl& b : kAidControls) {
     if (!exercise.Offers(b.aid)) continue;
     QPushButton* button = addButton(b.control, b.caption, b.tip);
     if (b.aid == Aid::Object) {
@@ -145,11 +130,7 @@ void ExerciseBar::ShowProgress(const ExerciseVars& x) {
     words_->setAccessibleName(words);
     words_->setVisible(!words.isEmpty());
   }
-  QStringList used;
-  for (const AidButton& b : kAidButtons) {
-    if (exercise_.Offers(b.aid)) used << b.caption + QString(" %1").arg(x.progress.used[static_cast<int>(b.aid)]);
-  }
-  const QString counts = used.isEmpty() ? QString() : "Used so far: " + used.join(", ") + ".";
+  const QString counts = ToQString(UsedInWords(exercise_, x.progress));
   if (counts != counts_->text()) {
     counts_->setText(counts);
     counts_->setAccessibleName(counts);

@@ -10,9 +10,8 @@
 (() => {
   const $ = id => document.getElementById(id);
   const bar = $('exercise');
-  // The aids in the order of the program's counts, with their buttons.
-  const AIDS = [['check', 'aid-check', 'Check'], ['where', 'aid-where', 'Show where'], ['peek', 'aid-peek', 'Peek'],
-                ['object', 'aid-object', 'The object']];
+  // The aids in the order of the program's counts, with their buttons' ids.
+  const AIDS = [['check', 'aid-check'], ['where', 'aid-where'], ['peek', 'aid-peek'], ['object', 'aid-object']];
   // The keys that turn the object, by the direction codes of the 3D view's buttons (0 right, then
   // clockwise): the arrows, and the keypad's corners.
   const TURNS = {ArrowRight: 0, PageDown: 1, ArrowDown: 2, End: 3, ArrowLeft: 4, Home: 5, ArrowUp: 6, PageUp: 7};
@@ -52,7 +51,7 @@
       clearTimeout(peekTimer);
       peekTimer = setTimeout(endPeek, 3000);
     }
-    const face = JSON.stringify(now && [now.title, now.task, now.checkWords, now.aids, now.objectShown, now.used]);
+    const face = JSON.stringify(now && [now.title, now.task, now.checkWords, now.aids, now.objectShown, now.usedWords]);
     if (face === shown) return;
     const opened = now && now.objectShown && !(shown && JSON.parse(shown)[4]);
     shown = face;
@@ -61,13 +60,10 @@
       $('exercise-title').textContent = now.title;
       $('exercise-task').textContent = now.task;
       $('exercise-words').textContent = now.checkWords;
-      const offered = AIDS.filter(([aid]) => now.aids.includes(aid));
       for (const [aid, id] of AIDS) $(id).hidden = !now.aids.includes(aid);
       $('aid-object').setAttribute('aria-pressed', String(now.objectShown));
       $('object-panel').hidden = !now.objectShown;
-      $('exercise-used').textContent = offered.length
-        ? `Used so far: ${offered.map(([, , caption], i) => `${caption} ${now.used[AIDS.indexOf(offered[i])]}`).join(', ')}.`
-        : '';
+      $('exercise-used').textContent = now.usedWords;
     }
     Tova.fit();
     if (opened) $('object-panel').scrollIntoView({block: 'nearest'});  // where the bar scrolls
