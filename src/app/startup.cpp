@@ -23,9 +23,9 @@ void Form_Load(Program& program, std::string_view document) {
   ViewVars& view = program.view;
   view.viewTilt = 45;
   view.viewTurn = 45;
-  view.viewSize = 14;
-  view.viewCentre = 100;
-  view.viewStep = 8;
+  view.viewSize = kStartViewSize;
+  view.viewCentre = kStartViewCentre;
+  view.viewStep = kStartViewStep;
   shell.Enable(Control::cpp, false);
 
   program.app.currentLineKind = kNone;

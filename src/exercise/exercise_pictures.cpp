@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "exercise/exercise_file.h"
 #include "program/line_kinds.h"
 #include "program/program.h"
 
@@ -58,17 +59,7 @@ Image FiguresPicture(std::span<const GivenFigure> figures, Rgb colour) {
 }
 
 Image TablesPicture(const Tables& tables, Rgb colour) {
-  std::vector<GivenFigure> figures;
-  for (const LineRecord& m : tables.lineTable) {
-    if (m.state == kRowLive) figures.push_back({.x1 = m.x1, .y1 = m.y1, .x2 = m.x2, .y2 = m.y2, .lineKind = m.lineKind});
-  }
-  for (const CircleRecord& k : tables.circleTable) {
-    if (k.state == kRowLive) {
-      figures.push_back({.circle = true, .cx = k.cx, .cy = k.cy, .radius = k.radius, .startDeg = k.startDeg,
-                         .endDeg = k.endDeg, .lineKind = k.lineKind});
-    }
-  }
-  return FiguresPicture(figures, colour);
+  return FiguresPicture(GivenFigures(tables, {true, true, true}), colour);
 }
 
 // Extra elements first, then those of another line kind or size, then the missing ones on top,

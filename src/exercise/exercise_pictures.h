@@ -27,7 +27,7 @@ inline constexpr Rgb kWrongKindRgb = 0xF08C00;
 // The figures drawn as the canvas draws rows, line kinds included, in `colour` on a transparent
 // canvas-sized image.
 [[nodiscard]] Image FiguresPicture(std::span<const GivenFigure> figures, Rgb colour);
-// Every live line and circle of `tables` in `colour`.
+// Every live line and circle of `tables` that lies in one of the three views, in `colour`.
 [[nodiscard]] Image TablesPicture(const Tables& tables, Rgb colour);
 // A check's differences: missing elements red, extra ones blue, another line kind or size orange.
 [[nodiscard]] Image DifferencesPicture(const CheckResult& result);

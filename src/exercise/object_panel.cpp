@@ -8,10 +8,10 @@ std::shared_ptr<ObjectPanel> MakeObjectPanel(const Tables& key) {
   auto panel = std::make_shared<ObjectPanel>();
   Program& p = panel->program;
   p.tables = key;
-  // The 3D view's start: its size, centre and step as the window starts with them.
-  p.view.viewSize = 14;
-  p.view.viewCentre = 100;
-  p.view.viewStep = 8;
+  // The 3D view's start, as the window's.
+  p.view.viewSize = kStartViewSize;
+  p.view.viewCentre = kStartViewCentre;
+  p.view.viewStep = kStartViewStep;
   C9_Click(p);
   return panel;
 }

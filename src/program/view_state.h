@@ -6,6 +6,11 @@
 
 namespace tova {
 
+// What the 3D view starts with on every run: its scale in tenths, its centre and its step.
+inline constexpr int16_t kStartViewSize = 14;
+inline constexpr int16_t kStartViewCentre = 100;
+inline constexpr int16_t kStartViewStep = 8;
+
 struct ViewVars {
   int16_t viewTilt = 0;       // degrees
   int16_t viewTurn = 0;       // degrees about the model's Z axis
