@@ -18,6 +18,7 @@
 #include "canvas/commit.h"
 #include "diagram/deletion.h"
 #include "diagram/find_mode.h"
+#include "history/undo.h"
 #include "platform/raster_mode.h"
 #include "program/window_layout.h"
 #include "view3d/navigation.h"
@@ -84,6 +85,11 @@ struct MenuItemLayout {
   std::string_view caption;
   Action action = {};
   bool ticked = false;
+  // A line above the item, setting it apart from those before it.
+  bool separated = false;
+  // The keys that choose it, as the menu shows them ("Ctrl+Z"), and another that does too.
+  std::string_view shortcut = {};
+  std::string_view otherShortcut = {};
 };
 
 struct MenuLayout {
@@ -109,6 +115,10 @@ inline constexpr MenuItemLayout kEdit[] = {
     {"cut", "Cut", Calls<cut_Click>},
     {"copy", "Copy", Calls<copy_Click>},
     {"paste", "Paste", Calls<paste_Click>},
+    // Undo and redo act on the three views' drawing; they come last, so the 3D view's items keep
+    // their places.
+    {"Mundo", "Undo", Calls<Mundo_Click>, false, true, "Ctrl+Z"},
+    {"Mredo", "Redo", Calls<Mredo_Click>, false, false, "Ctrl+Shift+Z", "Ctrl+Y"},
 };
 inline constexpr MenuItemLayout kFormColour[] = {
     {"fblak", "Black", {SetWindowColour, 0}},

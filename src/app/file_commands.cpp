@@ -8,6 +8,7 @@
 #include "diagram/rendering.h"
 #include "document/document_file.h"
 #include "document/document_format.h"
+#include "history/undo.h"
 #include "platform/message_box.h"
 #include "program/commands.h"
 #include "program/program.h"
@@ -37,6 +38,7 @@ void NewDocument(Program& program) {
   ResetEditing(program);
   RepaintCanvas(program);
   NoteDocumentStored(program);
+  BeginHistory(program);
 }
 
 void OpenDocument(Program& program) {
@@ -47,6 +49,7 @@ void OpenDocument(Program& program) {
     if (LoadDocument(program, *path)) {
       RepaintCanvas(program);
       NoteDocumentStored(program);
+      BeginHistory(program);
       return;
     }
     Notify(program.shell, kFileErrorMessage);

@@ -4,6 +4,8 @@
 #include "app/controls.h"
 #include "exercise/aids.h"
 #include "exercise/object_panel.h"
+#include "history/recovery.h"
+#include "history/undo.h"
 #include "program/program.h"
 #include "view3d/navigation.h"
 
@@ -47,10 +49,7 @@ void HandlePointer(Program& program, const InputEvent& e, const PointerHandlers&
   if (e.kind == InputKind::DoubleClick && inside && h.doubleClick != nullptr) h.doubleClick(program);
 }
 
-}  // namespace
-
-void HandleInput(Program& program, const InputEvent& event) {
-  NoteUserAction(program, event.kind == InputKind::Move);
+void Dispatch(Program& program, const InputEvent& event) {
   if (event.kind == InputKind::Click && HandleExerciseClick(program, event.control)) return;
   if (event.control == kObjectBox) {
     const ExerciseVars& x = program.exercise;
@@ -70,6 +69,23 @@ void HandleInput(Program& program, const InputEvent& event) {
         if (h.box == event.control) HandlePointer(program, event, h);
       }
   }
+}
+
+}  // namespace
+
+void HandleInput(Program& program, const InputEvent& event) {
+  NoteUserAction(program, event.kind == InputKind::Move);
+  // A move changes neither the drawing nor what Undo and Redo can do.
+  if (event.kind == InputKind::Move) {
+    Dispatch(program, event);
+    return;
+  }
+  const Tables before = program.tables;
+  const uint64_t revision = program.history.revision;
+  Dispatch(program, event);
+  NoteDrawingChange(program, before, revision);
+  ShowHistoryCommands(program);
+  KeepRecoveryCopy(program);
 }
 
 }  // namespace tova

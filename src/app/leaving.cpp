@@ -1,6 +1,7 @@
 #include "app/leaving.h"
 
 #include "app/file_commands.h"
+#include "history/recovery.h"
 #include "platform/message_box.h"
 #include "program/program.h"
 
@@ -16,6 +17,7 @@ bool LeavingSequence(Program& program) {
   Shell& shell = program.shell;
   if (Ask(shell, kSaveQuestion)) SaveDocument(program);
   if (!Ask(shell, kExitQuestion)) return false;
+  EndRecovery(program);
   Notify(shell, FarewellText());
   shell.Beep();
   shell.Beep();

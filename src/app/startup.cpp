@@ -6,6 +6,7 @@
 #include "app/stored_document.h"
 #include "diagram/rendering.h"
 #include "document/document_file.h"
+#include "history/undo.h"
 #include "platform/message_box.h"
 #include "program/commands.h"
 #include "program/program.h"
@@ -49,6 +50,7 @@ void Form_Load(Program& program, std::string_view document) {
     RepaintCanvas(program);
   }
   NoteDocumentStored(program);
+  BeginHistory(program);
 }
 
 }  // namespace tova

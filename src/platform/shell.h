@@ -66,6 +66,10 @@ class Shell {
   // Gives the user a file made by the program, under a suggested name: the window asks where to
   // save it, the page downloads it. False when it was not stored (cancelled, or refused).
   [[nodiscard]] virtual bool OfferFile(std::string_view suggestedName, std::string_view bytes) = 0;
+
+  // Keeps `bytes` as this window's or tab's recovery copy, whole, in place of the one it kept
+  // before; empty bytes remove it. No other window's or tab's copy is touched.
+  virtual void StoreRecoveryCopy(std::string_view bytes) = 0;
 };
 
 }  // namespace tova

@@ -32,6 +32,7 @@ class SilentShell : public Shell {
   void EndProgram() override {}
   double Clock() override { return 0; }
   bool OfferFile(std::string_view, std::string_view) override { return false; }
+  void StoreRecoveryCopy(std::string_view) override {}
 };
 
 }  // namespace tova

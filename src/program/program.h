@@ -10,6 +10,7 @@
 #include "program/canvas_state.h"
 #include "program/exercise_state.h"
 #include "program/find_state.h"
+#include "program/history_state.h"
 #include "program/view_state.h"
 #include "program/window_layout.h"
 
@@ -27,6 +28,7 @@ struct Program {
   FindVars find;
   ViewVars view;
   ExerciseVars exercise;
+  HistoryVars history;
   // The canvas rests in XOR mode; the 3D view draws in copy mode.
   Surface P{kCanvasWidth, kCanvasHeight, kWindowColour, 0x000000, kXorPen};
   Surface D{kViewWidth, kViewHeight, kViewBackColour, kViewForeColour, kCopyPen};

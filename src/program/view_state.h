@@ -12,6 +12,7 @@ inline constexpr int16_t kStartViewCentre = 100;
 inline constexpr int16_t kStartViewStep = 8;
 
 struct ViewVars {
+  int16_t viewShown = 0;      // 1 while the 3D view lies over the canvas
   int16_t viewTilt = 0;       // degrees
   int16_t viewTurn = 0;       // degrees about the model's Z axis
   int16_t viewSize = 0;       // scale in tenths

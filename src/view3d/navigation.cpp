@@ -42,6 +42,7 @@ void ApplyDirection(Program& program, int16_t direction) {
 void C9_Click(Program& program) {
   Shell& shell = program.shell;
   shell.Show(Control::D, true);
+  program.view.viewShown = 1;
   SetBusyCommands(program);
   shell.Enable(Control::C9, false);
   for (Control c : kViewControls) shell.Enable(c, true);
@@ -64,6 +65,7 @@ void LeaveView(Program& program) {
   for (Control c : kViewControls) shell.Enable(c, false);
   SetReadyCommands(program);
   shell.Show(Control::D, false);
+  program.view.viewShown = 0;
   shell.Show(Control::P, true);
   shell.Enable(Control::pbk, true);
 }

@@ -36,6 +36,7 @@ class WebShell : public Shell {
   void EndProgram() override;
   double Clock() override;
   bool OfferFile(std::string_view suggestedName, std::string_view bytes) override;
+  void StoreRecoveryCopy(std::string_view) override {}
 };
 
 }  // namespace tova

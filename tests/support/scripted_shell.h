@@ -87,6 +87,11 @@ class ScriptedShell : public Shell {
     return true;
   }
 
+  void StoreRecoveryCopy(std::string_view bytes) override {
+    recoveryCopy = bytes;
+    ++recoveryStores;
+  }
+
   // Enabled or visible as last set; nothing when the program never set it.
   std::optional<bool> enabled(Control c) const { return enabled_[Index(c)]; }
   std::optional<bool> visible(Control c) const { return visible_[Index(c)]; }
@@ -108,6 +113,8 @@ class ScriptedShell : public Shell {
     std::string name, bytes;
   };
   std::vector<OfferedFile> offered;
+  std::string recoveryCopy;  // the copy as last stored; empty when removed or never stored
+  int recoveryStores = 0;
 
  private:
   static std::size_t Index(Control c) { return static_cast<std::size_t>(c); }

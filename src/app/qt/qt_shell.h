@@ -41,6 +41,7 @@ class QtShell : public Shell {
   void EndProgram() override;
   double Clock() override;
   bool OfferFile(std::string_view suggestedName, std::string_view bytes) override;
+  void StoreRecoveryCopy(std::string_view) override {}
 
  protected:
   QWidget* window() const { return window_; }
