@@ -8,7 +8,9 @@
 #include <cstdlib>
 
 #include "app/startup.h"
+#include "app/input.h"
 #include "document/document_format.h"
+#include "history/undo.h"
 #include "support/golden.h"
 #include "support/invariants.h"
 #include "support/script_player.h"
@@ -62,6 +64,8 @@ class Session {
   }
   std::string_view Table() const { return {reinterpret_cast<const char*>(&program_.tables), sizeof(Tables)}; }
   const Tables& tables() const { return program_.tables; }
+  Program& program() { return program_; }
+  const ScriptedShell& shell() const { return shell_; }
   // The canvas, the 3D view and the clipboard.
   std::array<Image, 3> Pictures() const { return {program_.P.Snapshot(), program_.D.Snapshot(), shell_.clipboard}; }
 
@@ -131,6 +135,31 @@ TEST(RandomSessions, InvariantsHoldAfterEveryEvent) {
   const int sessions = FromEnvironment("TOVA_SESSIONS", 120), events = FromEnvironment("TOVA_EVENTS", 500);
   for (unsigned seed = 1000; seed < 1000u + unsigned(sessions); ++seed) {
     ASSERT_EQ(Session(seed).Run(events), std::nullopt) << "seed " << seed;
+  }
+}
+
+// Undone as far as it goes, a random session's drawing is the one its history began with (the
+// start-up drawing, or the last one opened or started), byte for byte; redone, the one it ended with.
+TEST(RandomSessions, UndoneToTheStartAndRedoneToTheEnd) {
+  for (unsigned seed = 2000; seed < 2030; ++seed) {
+    const SessionFolder folder;
+    Session session(seed);
+    Program& p = session.program();
+    std::string start;
+    ASSERT_EQ(session.Run(300, [&](int, const std::string&) {
+      if (p.history.undo.empty() && p.history.redo.empty()) start = FormatDocument(p.tables);
+    }), std::nullopt);
+    if (session.shell().ended != 0) continue;
+    const auto press = [&](std::string_view name) {
+      while (testing::Usable(session.shell(), name)) HandleInput(p, {InputKind::Click, name});
+    };
+    press("C16");  // out of the 3D view
+    const std::string end = FormatDocument(p.tables);
+    press("Mundo");
+    EXPECT_EQ(FormatDocument(p.tables), start) << "seed " << seed;
+    EXPECT_EQ(testing::WithoutCrossHair(p), testing::FreshDrawing(p)) << "seed " << seed;
+    press("Mredo");
+    EXPECT_EQ(FormatDocument(p.tables), end) << "seed " << seed;
   }
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "diagram/rendering.h"
+#include "document/document_format.h"
+#include "history/undo.h"
 
 namespace tova::testing {
 namespace {
@@ -51,6 +53,23 @@ std::optional<std::string> BrokenInvariant(const Program& program, const Scripte
     off += editing || !on;
   }
   if (ready != 11 && off != 11) return "the commands are in no state of their own";
+
+  // Undo and Redo are usable exactly when they would do something, and the recovery copy is the
+  // drawing whenever it differs from the document last read, started or saved.
+  const HistoryVars& h = program.history;
+  if (h.undo.size() > kHistorySteps) return "more steps kept than undo goes back";
+  const bool twoD = program.view.viewShown == 0, drawing = ElementInProgress(program);
+  if (shell.enabled(C::Mundo).value_or(true) != (twoD && (drawing || !h.undo.empty())) ||
+      shell.enabled(C::Mredo).value_or(true) != (twoD && !drawing && !h.redo.empty())) {
+    return "Undo or Redo greyed other than it can be used";
+  }
+  if (!h.ended) {
+    const std::string document = FormatDocument(t);
+    if (document == program.app.storedDocument ? !shell.recoveryCopy.empty()
+                                               : !shell.recoveryCopy.starts_with(document + "Tova recovery")) {
+      return "the recovery copy is not the drawing that differs from the one stored";
+    }
+  }
 
   // One program kept for the purpose: making its drawing surfaces costs more than a redraw.
   static ScriptedShell quiet;

@@ -25,7 +25,7 @@ T DialogScript::Next(std::deque<T>& queue, const std::function<T()> Improviser::
 bool Usable(const ScriptedShell& shell, std::string_view name) {
   for (const MenuLayout& menu : kMenuBar) {
     for (const MenuItemLayout& item : menu.items) {
-      if (item.name == name) return Usable(shell, menu.name);
+      if (item.name == name && !Usable(shell, menu.name)) return false;
     }
   }
   for (int i = 0; i < kControlCount; ++i) {

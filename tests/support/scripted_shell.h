@@ -130,8 +130,8 @@ class ScriptedShell : public Shell {
   std::vector<std::string> log_;
 };
 
-// Whether the named button can be pressed, or the named menu item chosen: the control, or the menu
-// the item is in, is enabled (a menu the program never switches always is).
+// Whether the named button can be pressed, or the named menu item chosen: the control, and the menu
+// the item is in, are enabled (a menu or item the program never switches always is).
 bool Usable(const ScriptedShell& shell, std::string_view name);
 
 }  // namespace tova::testing
