@@ -138,6 +138,7 @@ TEST(Recovery, TheCopyFollowsTheDrawingUntilItIsSavedOrTheProgramEnds) {
   Play(t, "undo");  // the drawing as it was started: nothing to keep
   EXPECT_EQ(std::tuple(t.shell.recoveryCopy, t.shell.recoveryStores), std::tuple(std::string(), stores + 1));
   Play(t, "redo");
+  EXPECT_TRUE(kept());
   t.shell.script.QueueAnswer(Answer::Ok), t.shell.script.QueuePrompt("saved.KRT");
   Press(p, "Msave");
   EXPECT_EQ(t.shell.recoveryCopy, "");
