@@ -8,6 +8,7 @@ Usage: startup.py path/to/tova path/to/startup_baseline [runs]
 import os
 import statistics
 import subprocess
+import tempfile
 import sys
 import time
 
@@ -19,7 +20,8 @@ samples = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-noreset", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
 display = ":" + xvfb.stdout.readline().strip()
-env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+# A data folder of its own: no recovery copy of the user's to ask about.
+env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_DATA_HOME=tempfile.mkdtemp())
 
 
 def visible(title):

@@ -7,10 +7,11 @@ out=$(realpath -m "$2")
 display=:97
 Xvfb "$display" -noreset -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$tova_pid" "$xvfb" 2>/dev/null || true' EXIT
+data=$(mktemp -d)  # no recovery copy of the user's to ask about
+trap 'kill "$tova_pid" "$xvfb" 2>/dev/null || true; rm -rf "$data"' EXIT
 sleep 1
 cd "$(dirname "$0")/../samples"
-DISPLAY=$display "$tova" >/dev/null 2>&1 &
+XDG_DATA_HOME=$data DISPLAY=$display "$tova" >/dev/null 2>&1 &
 tova_pid=$!
 sleep 2
 window=$(DISPLAY=$display xdotool search --onlyvisible --name 'Tova' | head -n 1)

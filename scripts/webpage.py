@@ -31,6 +31,8 @@ class Page:
         for argument in ("--headless=new", "--no-sandbox", "--window-size=1300,1100"):
             options.add_argument(argument)
         options.add_experimental_option("prefs", {"download.default_directory": str(downloads)})
+        # chrome://discards, where a test has the browser discard a tab.
+        options.add_experimental_option("localState", {"internal_only_uis_enabled": True})
         self.d = webdriver.Chrome(options=options)
         self.url = url
         self.d.execute_cdp_cmd("Browser.grantPermissions", {
@@ -42,11 +44,16 @@ class Page:
     # land where they do on the native core.
     screen = (1300, 974, 1, False)
 
-    def open(self, query=""):
+    def open(self, query="", recovery=False):
+        """Loads the page; without `recovery`, the drawings that tabs left unsaved are forgotten first,
+        so that the page starts without offering one."""
         width, height, scale, phone = self.screen
         self.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": width, "height": height, "deviceScaleFactor": scale, "mobile": phone})
         self.d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": phone, "maxTouchPoints": 1})
+        if not recovery:
+            self.js("try { Object.keys(localStorage).filter(k => k.startsWith('tova-recovery '))"
+                    "  .forEach(k => localStorage.removeItem(k)); } catch (e) { /* not the site's page */ }")
         self.d.get(self.url + query)
         self.wait("return !!(window.Tova && (Tova.state.ready || document.getElementById('box').open))")
 

@@ -82,14 +82,19 @@ bool OfferRecoveryCopy(Program& program, std::string_view copy, bool ask) {
     Notify(program.shell, kRecoveryDamagedMessage);
     return false;
   }
-  if (ask && !Ask(program.shell, RecoveryQuestion(read->changedAt))) return false;
   Tables& t = program.tables;
-  t.lineTable = read->drawing.lineTable;
-  t.circleTable = read->drawing.circleTable;
-  t.unitTable = read->drawing.unitTable;
-  t.relationTable = read->drawing.relationTable;
-  RepaintCanvas(program);
-  BeginHistory(program);
+  const Tables& d = read->drawing;
+  // A drawing that stands already (an exercise's, put back by the page) is not asked about.
+  if (d.lineTable != t.lineTable || d.circleTable != t.circleTable || d.unitTable != t.unitTable ||
+      d.relationTable != t.relationTable) {
+    if (ask && !Ask(program.shell, RecoveryQuestion(read->changedAt))) return false;
+    t.lineTable = d.lineTable;
+    t.circleTable = d.circleTable;
+    t.unitTable = d.unitTable;
+    t.relationTable = d.relationTable;
+    RepaintCanvas(program);
+    BeginHistory(program);
+  }
   KeepRecoveryCopy(program);
   return true;
 }

@@ -40,8 +40,9 @@ void KeepRecoveryCopy(Program& program);
 void EndRecovery(Program& program);
 
 // Offers a copy left by an end that was not clean, once the start-up drawing is drawn: asks
-// first unless `ask` is false (a tab the browser discarded comes back as it was). A damaged copy
-// is refused with a message. True when its drawing now stands, with a history of its own.
+// first unless `ask` is false (a tab the browser discarded comes back as it was) or its drawing
+// stands already. A damaged copy is refused with a message. True when its drawing now stands,
+// kept as this window's copy; one put back has a history of its own.
 bool OfferRecoveryCopy(Program& program, std::string_view copy, bool ask);
 
 }  // namespace tova

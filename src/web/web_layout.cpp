@@ -43,7 +43,10 @@ std::string LayoutJson() {
             return "{\"name\":" + JsonQuoted(m.name) + ",\"caption\":" + JsonQuoted(m.caption) + ",\"items\":" +
                    JsonList(m.items, [](const MenuItemLayout& i) {
                      return "{\"name\":" + JsonQuoted(i.name) + ",\"caption\":" + JsonQuoted(i.caption) +
-                            ",\"ticked\":" + (i.ticked ? "true" : "false") + "}";
+                            ",\"ticked\":" + (i.ticked ? "true" : "false") +
+                            ",\"separated\":" + (i.separated ? "true" : "false") +
+                            ",\"shortcut\":" + JsonQuoted(i.shortcut) +
+                            ",\"otherShortcut\":" + JsonQuoted(i.otherShortcut) + "}";
                    }) +
                    "}";
           });

@@ -8,7 +8,8 @@ namespace tova {
 
 // {"caption", "client": [w, h], "back", "pictureBorder", "canvas": control, "view": control,
 //  "dividers": [[x1, y1, x2, y2]], "controls": [control], "menus": [{"name", "caption", "items":
-//  [{"name", "caption", "ticked"}]}], "tabOrder": [name], "inputKinds": [name of each InputKind]},
+//  [{"name", "caption", "ticked", "separated", "shortcut", "otherShortcut"}]}], "tabOrder": [name],
+//  "inputKinds": [name of each InputKind]},
 // where a control is {"name", "kind", "caption", "tip", "left", "top", "width", "height"}, places
 // and sizes in pixels, and a scroll bar's has its "min", "max" and "value" at start too.
 [[nodiscard]] std::string LayoutJson();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/input.h"
@@ -22,6 +23,8 @@
 #include "exercise/exercise_pictures.h"
 #include "exercise/object_panel.h"
 #include "figures/json_text.h"
+#include "history/recovery.h"
+#include "history/undo.h"
 #include "program/program.h"
 #include "web/web_layout.h"
 #include "web/web_shell.h"
@@ -188,7 +191,15 @@ EMSCRIPTEN_KEEPALIVE int tova_restore(const char* progress, const char* drawing)
   if (!tova::ReadDocumentText(*program, drawing)) return 0;
   tova::RepaintCanvas(*program);
   tova::NoteDocumentStored(*program);
+  tova::BeginHistory(*program);  // undo goes back no further than the drawing taken up
   return 1;
+}
+
+// Offers the recovery copy the page found, `size` bytes at `copy` (OfferRecoveryCopy), asking first
+// unless `ask` is 0. 1 when the copy's drawing now stands and the program keeps it as this tab's.
+EMSCRIPTEN_KEEPALIVE int tova_offer_recovery(const char* copy, int size, int ask) {
+  if (!program || size <= 0) return 0;
+  return tova::OfferRecoveryCopy(*program, std::string_view(copy, static_cast<std::size_t>(size)), ask != 0) ? 1 : 0;
 }
 
 }  // extern "C"

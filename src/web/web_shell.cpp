@@ -55,6 +55,14 @@ EM_ASYNC_JS(int, JsStore, (const char* path, const char* bytes, int size), {
   const copy = HEAPU8.slice(bytes, bytes + size);  // before the program's memory can move
   return Tova.safely(async () => (await Tova.store(UTF8ToString(path), copy)) ? 1 : 0, 0);
 });
+// Synchronous, so that the copy is kept before the event is over; a page that fails stops nothing.
+EM_JS(void, JsKeepRecovery, (const char* bytes, int size), {
+  try {
+    TovaRecovery.keep(HEAPU8.subarray(bytes, bytes + size));
+  } catch (e) {
+    /* no copy kept */
+  }
+});
 EM_JS(void, JsOpenHelp, (const char* path), { Tova.openHelp(UTF8ToString(path)); });
 EM_JS(void, JsEnd, (), { Tova.end(); });
 
@@ -125,6 +133,10 @@ Image WebShell::ClipboardPicture() {
 // name stays as it was unless the browser has committed the new one.
 bool WebShell::SaveFile(std::string_view path, std::string_view bytes) {
   return JsStore(std::string(path).c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
+}
+
+void WebShell::StoreRecoveryCopy(std::string_view bytes) {
+  JsKeepRecovery(bytes.data(), static_cast<int>(bytes.size()));
 }
 
 void WebShell::OpenHelpPage(std::string_view path) { JsOpenHelp(std::string(path).c_str()); }

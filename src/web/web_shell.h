@@ -1,6 +1,7 @@
 // The shell of the page in the browser: controls are the page's elements, boxes and dialogs its
 // own modal <dialog>s (the program waits for the answer while the browser runs), drawings are
-// saved to the browser's persistent storage, the clipboard is the system's.
+// saved to the browser's persistent storage, the clipboard is the system's, and the tab's recovery
+// copy is kept in the browser's local storage (site/recovery.js).
 #pragma once
 
 #include <cstdint>
@@ -36,7 +37,7 @@ class WebShell : public Shell {
   void EndProgram() override;
   double Clock() override;
   bool OfferFile(std::string_view suggestedName, std::string_view bytes) override;
-  void StoreRecoveryCopy(std::string_view) override {}
+  void StoreRecoveryCopy(std::string_view bytes) override;
 };
 
 }  // namespace tova

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <functional>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -12,6 +12,7 @@
 #include "document/document_format.h"
 #include "history/recovery.h"
 #include "history/undo.h"
+#include "support/script_player.h"
 #include "support/test_program.h"
 
 namespace tova {
@@ -19,52 +20,36 @@ namespace {
 
 using testing::StartedProgram;
 
-void Press(Program& p, std::string_view name) { HandleInput(p, {InputKind::Click, name}); }
-void Pointer(Program& p, InputKind kind, int x, int y) {
-  HandleInput(p, {kind, "P", double(x + kPictureBorder), double(y + kPictureBorder)});
-}
-void Clicks(Program& p, std::initializer_list<std::pair<int, int>> points) {
-  for (auto [x, y] : points) Pointer(p, InputKind::Move, x, y), Pointer(p, InputKind::Down, x, y);
-}
-// Find mode on, the element under (x, y) locked.
-void Lock(StartedProgram& t, int x, int y) {
-  Press(t.program, "C8");
-  Clicks(t.program, {{x, y}});
-}
-void Delete(StartedProgram& t, int x, int y) {
-  Lock(t, x, y);
-  t.shell.script.QueueAnswer(Answer::Ok), t.shell.script.QueueAnswer(Answer::Ok);  // and a refusal's
-  Press(t.program, "CC8");
-  Press(t.program, "C8");
-}
-
-// Two circle units of radius 20 in the front view, deep in the side view; their top-view lines
-// (40, 300)-(80, 300) and (140, 330)-(180, 330) are what the relation joins.
-const std::map<std::string, std::function<void(StartedProgram&)>> kActions = {
-    {"line", [](auto& t) { Press(t.program, "C0"), Clicks(t.program, {{10, 10}, {14, 40}, {50, 300}, {60, 350}}), Press(t.program, "C7"); }},
-    {"thick line", [](auto& t) {
-       Press(t.program, "C0"), Clicks(t.program, {{10, 10}, {14, 40}, {50, 300}, {60, 350}});
-       Press(t.program, "C4"), Clicks(t.program, {{12, 25}}), Press(t.program, "C7");
-     }},
-    {"circle A", [](auto& t) { Press(t.program, "C1"), Clicks(t.program, {{60, 60}, {80, 60}, {300, 100}}), Press(t.program, "C7"); }},
-    {"circle B", [](auto& t) { Press(t.program, "C1"), Clicks(t.program, {{160, 60}, {180, 60}, {330, 100}}), Press(t.program, "C7"); }},
-    {"relation", [](auto& t) { Press(t.program, "C0"), Clicks(t.program, {{40, 300}, {140, 330}}), Press(t.program, "C7"); }},
-    {"half a circle", [](auto& t) { Press(t.program, "C1"), Clicks(t.program, {{100, 150}, {120, 150}}); }},
-    {"delete line", [](auto& t) { Delete(t, 12, 25); }},
-    {"delete A", [](auto& t) { Delete(t, 80, 60); }},
-    {"delete relation", [](auto& t) { Delete(t, 90, 315); }},
-    {"lock line", [](auto& t) { Lock(t, 12, 25); }},
-    {"3D", [](auto& t) { Press(t.program, "C9"); }},
-    {"2D", [](auto& t) { Press(t.program, "C16"); }},
-    {"undo", [](auto& t) { Press(t.program, "Mundo"); }},
-    {"redo", [](auto& t) { Press(t.program, "Mredo"); }},
+// Each action a line of the script player's words a step ("|" between them). Two circle units of
+// radius 20 in the front view, deep in the side view; their top-view lines (40, 300)-(80, 300) and
+// (140, 330)-(180, 330) are what the relation joins. A deletion is answered OK.
+const std::string kLine = "press C0|at-click 10 10|at-click 14 40|at-click 50 300|at-click 60 350";
+const std::map<std::string, std::string> kActions = {
+    {"line", kLine + "|press C7"},
+    {"thick line", kLine + "|press C4|at-click 12 25|press C7"},
+    {"circle A", "press C1|at-click 60 60|at-click 80 60|at-click 300 100|press C7"},
+    {"circle B", "press C1|at-click 160 60|at-click 180 60|at-click 330 100|press C7"},
+    {"relation", "press C0|at-click 40 300|at-click 140 330|press C7"},
+    {"half a circle", "press C1|at-click 100 150|at-click 120 150"},
+    {"lock line", "press C8|at-click 12 25"},
+    {"delete line", "press C8|at-click 12 25|press CC8|press C8"},
+    {"delete A", "press C8|at-click 80 60|press CC8|press C8"},
+    {"delete relation", "press C8|at-click 90 315|press CC8|press C8"},
+    {"3D", "press C9"}, {"2D", "press C16"}, {"undo", "press Mundo"}, {"redo", "press Mredo"},
+    {"save", "press Msave"}, {"leave", "press C11"},
 };
 
+// Plays the actions named, ", " between them.
 void Play(StartedProgram& t, const std::string& actions) {
+  t.shell.script.Improvise({[] { return Answer::Ok; }, [] { return std::string("saved.KRT"); }, {}});
+  testing::ScriptPlayer player(t.program, t.shell);
   std::istringstream in(actions);
   for (std::string action; std::getline(in, action, ',');) {
-    action.erase(0, action.find_first_not_of(' '));
-    kActions.at(action)(t);
+    std::istringstream steps(kActions.at(action.substr(action.find_first_not_of(' '))));
+    for (std::string step; std::getline(steps, step, '|');) {
+      std::istringstream words(step);
+      player.Play({std::istream_iterator<std::string>(words), {}});
+    }
   }
 }
 
@@ -108,47 +93,44 @@ TEST(History, FindModeForgetsWhatItFoundAndTheStepsAreBounded) {
   const FindVars& f = t.program.find;
   EXPECT_EQ(std::tuple(f.findMode, f.findLocked, f.foundUnit, f.foundRelation), std::tuple(1, 0, kNone, kNone));
   EXPECT_EQ(std::tuple(t.shell.enabled(Control::C8), t.shell.enabled(Control::CC8)), std::tuple(true, false));
-
-  StartedProgram u;
-  Program& p = u.program;
+  Program& p = t.program;
   for (int16_t i = 0; i < int16_t(kHistorySteps) + 5; ++i) {
     const Tables before = p.tables;
     p.tables.lineTable[0].x1 = int16_t(i + 1);
     NoteDrawingChange(p, before, p.history.revision);
   }
-  while (!p.history.undo.empty()) Press(p, "Mundo");
+  p.view.viewShown = 1;  // nothing while the 3D view is shown, whatever a shell delivers
+  Mundo_Click(p), Mredo_Click(p);
+  EXPECT_EQ(p.tables.lineTable[0].x1, int16_t(kHistorySteps) + 5);
+  p.view.viewShown = 0;
+  while (!p.history.undo.empty()) Mundo_Click(p);
   EXPECT_EQ(p.tables.lineTable[0].x1, 5);  // the oldest steps were forgotten
-  BeginHistory(p);
-  EXPECT_EQ(std::tuple(p.history.undo.size(), p.history.redo.size()), std::tuple(0u, 0u));
+  Mredo_Click(p);
+  EXPECT_EQ(p.tables.lineTable[0].x1, 6);
 }
 
 TEST(Recovery, TheCopyFollowsTheDrawingUntilItIsSavedOrTheProgramEnds) {
   const testing::TempWorkingFolder folder;
   StartedProgram t;
-  Program& p = t.program;
   const auto kept = [&] { return ReadRecoveryCopy(t.shell.recoveryCopy); };
   EXPECT_EQ(t.shell.recoveryStores, 0);  // the start-up drawing needs none
   Play(t, "line");
   ASSERT_TRUE(kept());
-  EXPECT_EQ(kept()->drawing.lineTable, p.tables.lineTable);
+  EXPECT_EQ(kept()->drawing.lineTable, t.program.tables.lineTable);
   EXPECT_LE(std::abs(kept()->changedAt - int64_t(std::time(nullptr))), 5);
   const int stores = t.shell.recoveryStores;
-  Pointer(p, InputKind::Move, 30, 30), Press(p, "C8"), Press(p, "C8");
+  Play(t, "3D, 2D");
   EXPECT_EQ(t.shell.recoveryStores, stores);  // nothing changed: nothing written
   Play(t, "undo");  // the drawing as it was started: nothing to keep
   EXPECT_EQ(std::tuple(t.shell.recoveryCopy, t.shell.recoveryStores), std::tuple(std::string(), stores + 1));
   Play(t, "redo");
   EXPECT_TRUE(kept());
-  t.shell.script.QueueAnswer(Answer::Ok), t.shell.script.QueuePrompt("saved.KRT");
-  Press(p, "Msave");
+  Play(t, "save");
   EXPECT_EQ(t.shell.recoveryCopy, "");
   Play(t, "circle A");
   EXPECT_TRUE(kept());
-  for (Answer a : {Answer::Cancel, Answer::Ok}) t.shell.script.QueueAnswer(a);  // no save; leave
-  Press(p, "C11");
+  Play(t, "leave, circle B");  // saved again, then gone: no copy kept after
   EXPECT_EQ(std::tuple(t.shell.ended, t.shell.recoveryCopy), std::tuple(1, std::string()));
-  Play(t, "circle B");
-  EXPECT_EQ(t.shell.recoveryCopy, "");
 }
 
 TEST(Recovery, ACopyLeftBehindIsOfferedOnceAndOnlyAWholeOneIsRestored) {
@@ -169,18 +151,20 @@ TEST(Recovery, ACopyLeftBehindIsOfferedOnceAndOnlyAWholeOneIsRestored) {
       {copy, true, Answer::Cancel, false, RecoveryQuestion(1796678400)},
       {copy, false, Answer::Ok, true, ""},  // a tab the browser discarded: no question
       {badDrawing, true, Answer::Ok, false, std::string(kRecoveryDamagedMessage)},
+      {"", true, Answer::Ok, true, ""},  // a copy of the drawing that stands: taken, not asked about
   };
   for (const auto& c : cases) {
     StartedProgram t;
     Play(t, "line");
     const std::string before = FormatDocument(t.program.tables);
-    if (c.ask) t.shell.script.QueueAnswer(c.answer);
-    EXPECT_EQ(OfferRecoveryCopy(t.program, c.copy, c.ask), c.restored);
-    EXPECT_EQ(FormatDocument(t.program.tables), c.restored ? FormatDocument(drawn.program.tables) : before);
+    const bool same = c.copy.empty();
+    if (c.ask && !same) t.shell.script.QueueAnswer(c.answer);
+    EXPECT_EQ(OfferRecoveryCopy(t.program, same ? t.shell.recoveryCopy : c.copy, c.ask), c.restored);
+    EXPECT_EQ(FormatDocument(t.program.tables), c.restored && !same ? FormatDocument(drawn.program.tables) : before);
     EXPECT_EQ(t.shell.script.boxes.empty() ? "" : t.shell.script.boxes.back().text, c.box);
     if (!c.restored) continue;
     EXPECT_EQ(testing::WithoutCrossHair(t.program), testing::FreshDrawing(t.program));
-    EXPECT_TRUE(t.program.history.undo.empty());  // the restored drawing is where undo stops
+    EXPECT_EQ(t.program.history.undo.empty(), !same);  // a drawing put back is where undo stops
     EXPECT_TRUE(t.shell.recoveryCopy.starts_with(FormatDocument(t.program.tables)));  // kept as this one's
   }
 }

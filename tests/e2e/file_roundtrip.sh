@@ -19,7 +19,8 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 cp "$sample" "$work/Tova.ini"
 cd "$work"
-QT_QPA_PLATFORM=xcb "$tova" >/dev/null 2>&1 & app=$!  # a real window, whatever the tests around use
+# A real window, whatever the tests around use, away from the user's recovery copies.
+XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb "$tova" >/dev/null 2>&1 & app=$!
 timeout 10 xdotool search --sync --onlyvisible --name Tova >/dev/null || { echo "FAILED: no window"; exit 1; }
 sleep 0.5
 # Screen positions: the window sits at the top left; the menu bar is 17 pixels high.

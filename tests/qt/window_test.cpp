@@ -31,6 +31,7 @@ namespace {
 
 // The window's shell, giving `answer` to every box; prompts and the Open dialog are cancelled.
 struct ScriptedQtShell : QtShell {
+  ScriptedQtShell() : QtShell(QDir::current().filePath("recovery")) {}  // the test's own folder
   Answer MessageBox(std::string_view, std::string_view, Buttons, Icon) override {
     ++boxes;
     return answer;
@@ -52,10 +53,13 @@ class WindowTest : public ::testing::Test {
   template <typename T = QWidget>
   T* Child(std::string_view name) const { return window.findChild<T*>(ToQString(name)); }
   void Press(const char* button) { QTest::mouseClick(Child(button), Qt::LeftButton); }
-  // The File menu and the buttons that can be used, in the layout's order.
+  // The File menu, Undo, Redo and the buttons that can be used, in the layout's order.
   std::string Enabled() const {
     QStringList on;
     if (Child<QMenu>("Mfile")->menuAction()->isEnabled()) on << "Mfile";
+    for (const char* item : {"Mundo", "Mredo"}) {
+      if (Child<QAction>(item)->isEnabled()) on << item;
+    }
     for (const QPushButton* b : window.client()->findChildren<QPushButton*>()) {
       if (b->isEnabled()) on << b->objectName();
     }
@@ -89,9 +93,9 @@ class WindowTest : public ::testing::Test {
 };
 
 // The window as tests/golden/window.txt holds it: each control's class, place, caption, tooltip
-// and name for screen readers; the scroll bars' ranges; the menus, ticked before and after an
-// item is chosen (choosing toggles a checkable item before its action runs: a tick must never
-// move); and the order the Tab key visits the controls in.
+// and name for screen readers; the scroll bars' ranges; the menus with their separators and keys,
+// ticked before and after an item is chosen (choosing toggles a checkable item before its action
+// runs: a tick must never move); and the order the Tab key visits the controls in.
 TEST_F(WindowTest, ControlsMenusAndTabOrderAreAsLaidOut) {
   std::vector<std::string> lines;
   const auto add = [&](const QString& line) { lines.push_back(line.toStdString()); };
@@ -112,7 +116,9 @@ TEST_F(WindowTest, ControlsMenusAndTabOrderAreAsLaidOut) {
   for (const QAction* menu : window.menuBar()->actions()) {
     add(menu->menu()->objectName() + " " + menu->text() + ":");
     for (QAction* item : menu->menu()->actions()) {
-      QString line = "  " + item->objectName() + " " + item->text() + (item->isChecked() ? " ticked" : "");
+      QString line = item->isSeparator() ? "  ----" : "  " + item->objectName() + " " + item->text();
+      for (const QKeySequence& keys : item->shortcuts()) line += " " + keys.toString(QKeySequence::NativeText);
+      line += item->isChecked() ? " ticked" : "";
       item->toggle();
       add(line + (item->isChecked() ? " ticked" : ""));
     }
@@ -132,7 +138,7 @@ TEST_F(WindowTest, CirclesDrawnWithThePointerAreStoredAndTheCanvasShowsTheProgra
   // in the side view that gives its depth; another, stored with "OK".
   Press("C1");
   Click({{100, 100}});
-  EXPECT_EQ(Enabled(), "");
+  EXPECT_EQ(Enabled(), "Mundo");  // Undo abandons the circle begun
   // Over the canvas's border with no button held, the pointer reaches nothing; with a button held
   // the canvas keeps it outside too, and the rubber band follows.
   const QImage centred = P->image().copy();
@@ -151,6 +157,8 @@ TEST_F(WindowTest, CirclesDrawnWithThePointerAreStoredAndTheCanvasShowsTheProgra
   EXPECT_EQ(std::vector(t.circleTable.begin(), t.circleTable.begin() + 3),
             (std::vector<CircleRecord>{{100, 100, 50, 0, 359, 0, 1}, {60, 150, 30, 0, 359, 0, 1}, {}}));
   EXPECT_EQ(Child<QLineEdit>("Text1")->text() + Child<QLineEdit>("Text2")->text(), " 400 130");
+  Child<QAction>("Mundo")->trigger();  // the second circle taken back: Redo can bring it back
+  EXPECT_EQ(Enabled(), "Mfile Mundo Mredo C0 C1 C2 C8 C9 C10 C11");
 
   // The canvas shows the program's own pixels inside its border, with the pane dividers over them.
   EXPECT_EQ(P->image().pixel(5, 5), qRgb(0, 0, 128));

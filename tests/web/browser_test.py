@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The page in real headless Chromium, served from 127.0.0.1, against the native core
-(web_replay): its storage, screens, accessibility, clipboard, a seeded random session, offline.
+(web_replay): its storage, screens, accessibility, clipboard, undo and the recovery copy, a seeded
+random session, offline.
 Usage: browser_test.py SITE_DIR WEB_REPLAY [SEED EVENTS]"""
 import base64
 import functools
@@ -12,14 +13,18 @@ import sys
 import tempfile
 import time
 
+import trio
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from trio_websocket import open_websocket_url
 
 import random_session
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "scripts"))
 from webpage import Page, served  # noqa: E402
-from random_session import act, answer, center, click_at, native, pixels, play, stored
+from random_session import act, answer, center, click_at, native, pixels, play, state, stored
 
 HERE = pathlib.Path(__file__).resolve().parent
 AXE = HERE.parent.parent / "node_modules" / "axe-core" / "axe.min.js"
@@ -183,6 +188,100 @@ def mouse_double_click_is_the_systems(page, replay, site, folder):
     play(page, twice, native(replay, site, folder, "clicked-twice", twice), "two first clicks", files=False)
 
 
+def undo_keys(page, replay, site, folder):
+    """Ctrl+Z undoes a line unit, Ctrl+Shift+Z and Ctrl+Y redo it, Command for Ctrl as on a Mac: the
+    page's controls (Undo and Redo among them) and pictures after each as the core's after the item."""
+    keys = [("z", 2), ("Z", 2 | 8), ("z", 4), ("y", 2)]  # CDP's modifiers: 2 Ctrl, 4 Meta, 8 Shift
+    lines = FIGURES[:6] + ["press Mundo", "press Mredo", "press Mundo", "press Mredo"]
+    steps = (native(replay, site, folder, "undo", lines) / "steps.txt").read_text().splitlines()[6:]
+    page.open()
+    for line in FIGURES[:6]:
+        act(page, line.split())
+    for (key, modifiers), want in zip(keys, steps):
+        for kind in ("rawKeyDown", "keyUp"):
+            page.d.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": kind, "modifiers": modifiers, "key": key,
+                                                               "code": f"Key{key.upper()}",
+                                                               "windowsVirtualKeyCode": ord(key.upper())})
+        page.idle()
+        assert state(page) == "\t".join(want.split("\t")[:4]), (key, modifiers)
+
+
+def devtools(address, target, method):
+    """A DevTools command to a tab, not through chromedriver, which refuses every command for a tab
+    whose renderer crashed, even afterwards; done once answered or once the renderer crashed."""
+    async def send():
+        async with open_websocket_url(f"ws://{address}/devtools/page/{target}") as ws:
+            await ws.send_message(json.dumps({"id": 1, "method": method}))
+            reply = {}
+            while reply.get("id") != 1 and reply.get("method") != "Inspector.targetCrashed":
+                reply = json.loads(await ws.get_message())
+    trio.run(send)
+
+
+def recovery(url, downloads):
+    """A tab's unsaved drawing is kept: two tabs crashed and reloaded are each offered their own and
+    restore it; a tab closed unsaved leaves it to the next tab opened, once; a tab the browser
+    discarded comes back with it and no question."""
+    page = Page(url, downloads)
+    drivers, address = [page.d], page.d.capabilities["goog:chromeOptions"]["debuggerAddress"]
+    now = ("return [JSON.parse(Tova.module.UTF8ToString(Tova.module._tova_progress())).drawing,"
+           "  Object.keys(localStorage).filter(k => k.startsWith('tova-recovery ')).length]")
+
+    def restored(handle, want, asked=True, copies=None):
+        page.d.switch_to.window(handle)
+        page.wait("return Tova.state.ready || document.getElementById('box').open")
+        if asked:
+            assert page.js("return document.getElementById('box-text').textContent").startswith(
+                "Tova ended without closing last time."), handle
+            answer(page, "ok")
+        assert page.js("return Tova.state.ready && !document.getElementById('box').open"), "one question"
+        drawing, kept = page.js(now)
+        assert drawing == want and copies in (None, kept), ("restored", handle, kept)
+    try:
+        tabs, drawn = [], []
+        for script in (FIGURES[:6], FIGURES[6:]):
+            if tabs:
+                page.d.switch_to.new_window("tab")
+            page.open()
+            for line in script:
+                act(page, line.split())
+            page.idle()
+            tabs.append(page.d.current_window_handle)
+            drawn.append(page.js(now)[0])
+        for method in ("Page.crash", "Page.reload"):
+            for tab in tabs:
+                devtools(address, tab, method)
+        options = Options()
+        options.add_experimental_option("debuggerAddress", address)
+        page.d = webdriver.Chrome(options=options)
+        drivers.append(page.d)
+        for tab, want in zip(tabs, drawn):
+            restored(tab, want)
+        page.d.close()  # the second tab, unsaved
+        page.d.switch_to.window(tabs[0])
+        page.d.switch_to.new_window("tab")
+        page.open(recovery=True)
+        restored(page.d.current_window_handle, drawn[1], copies=2)  # the first tab's and this one's
+        page.js("document.title = 'discarded'")
+        page.d.switch_to.new_window("tab")
+        page.d.get("chrome://discards")
+        before = set(page.d.window_handles)
+        page.d.execute_async_script("""
+            const done = arguments[0];
+            import('chrome://discards/discards.js').then(async m => {
+              const tabs = m.getOrCreateDetailsProvider(), {infos} = await tabs.getTabDiscardsInfo();
+              tabs.discardById(infos.find(i => i.title === 'discarded').id, 0);
+              done();
+            });""")
+        # The discarded tab comes back as another target, loaded again once it is chosen.
+        until(lambda: set(page.d.window_handles) - before, "the tab discarded")
+        restored((set(page.d.window_handles) - before).pop(), drawn[1], asked=False, copies=2)
+        assert page.js("return document.wasDiscarded")
+    finally:
+        for driver in reversed(drivers):
+            driver.quit()
+
+
 def axe_finds_nothing(page, where):
     page.js(AXE.read_text())
     found = page.d.execute_async_script("axe.run(document).then(r => arguments[0](r.violations.map("
@@ -195,6 +294,14 @@ def accessible_and_copying(page):
     check = functools.partial(axe_finds_nothing, page)
     page.open()
     check("at start-up")
+    page.js("document.getElementById('edit').click()")
+    assert page.js("const [u, r] = ['Mundo', 'Mredo'].map(n => document.getElementById(n)),"
+                   "  key = e => e.querySelector('.shortcut').getBoundingClientRect();"
+                   "return u.previousElementSibling.getAttribute('role') === 'separator' && !u.matches(':disabled')"
+                   "  && key(u).right === key(r).right && key(u).left > u.firstChild.getBoundingClientRect().right"), \
+        "Undo set apart, greyed but reachable; the shortcuts at the items' right"
+    check("with the Edit menu open")
+    page.js("document.getElementById('edit').click()")
     page.js("document.getElementById('Mopen').click()")
     page.wait("return document.getElementById('box').open")
     check("with a box open")
@@ -409,6 +516,8 @@ def main(site, replay):
                 exercise(page, replay, site, folder, downloads)
                 fits_every_screen(page, figures)
                 mouse_double_click_is_the_systems(page, replay, site, folder)
+                undo_keys(page, replay, site, folder)
+                recovery(url, downloads)
                 accessible_and_copying(page)
                 random_session.run(page, replay, site, folder, 20261207, 300)
                 # Offline: the service worker serves the site, the drawing is the stored one.

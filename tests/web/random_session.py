@@ -140,9 +140,10 @@ def state(page):
     return "\t".join([page.js("""
         const names = ['C0','C1','C2','C3','C4','C5','C6','C7','C8','CC8','C9','C10','C11','C12','C13',
           'C14','C15','C16','a1','a2','a3','a4','a5','cpp','cqq','cdd','Check1','Check2','Check3',
-          'Text1','Text2','Text3','Mfile','pbk'];
+          'Text1','Text2','Text3','Mfile','pbk','Mundo','Mredo'];
         const get = n => document.getElementById(n);
-        const on = n => !get(n).disabled && !(get(n).querySelector && get(n).querySelector('input:disabled'));
+        const on = n => !get(n).disabled && !(get(n).querySelector && get(n).querySelector('input:disabled')) &&
+                        get(n).getAttribute('aria-disabled') !== 'true';
         return ['enabled: ' + names.filter(on).join(' ') + '; shown: Form1 ' +
                 ['P', 'D'].filter(n => !get(n).parentElement.hidden).join(' '),
                 ['Text1', 'Text2', 'Text3'].map(n => get(n).value).join('|')].join('\t');""")] +

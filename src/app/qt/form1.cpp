@@ -23,6 +23,7 @@
 #include "app/startup.h"
 #include "exercise/aids.h"
 #include "exercise/exercise_pictures.h"
+#include "history/recovery.h"
 #include "program/window_layout.h"
 
 namespace tova {
@@ -153,6 +154,8 @@ Form1::~Form1() = default;
 
 void Form1::Load(std::string_view document) {
   Form_Load(*program_, document);
+  // The drawing of a window that ended without closing is offered once the start-up drawing stands.
+  shell_->recovery().OfferNewestLeft([this](std::string_view copy) { OfferRecoveryCopy(*program_, copy, true); });
   RefreshSurfaces();
 }
 
@@ -215,8 +218,15 @@ void Form1::CreateMenus() {
     QMenu* menu = menuBar()->addMenu(ToQString(m.caption));
     menu->setObjectName(ToQString(m.name));
     for (const MenuItemLayout& item : m.items) {
+      if (item.separated) menu->addSeparator();
       QAction* action = menu->addAction(ToQString(item.caption));
       action->setObjectName(ToQString(item.name));
+      // The menu shows the first; either chooses the item wherever the window's focus is.
+      QList<QKeySequence> keys;
+      for (const std::string_view key : {item.shortcut, item.otherShortcut}) {
+        if (!key.empty()) keys << QKeySequence(ToQString(key), QKeySequence::PortableText);
+      }
+      action->setShortcuts(keys);
       if (item.ticked) {
         // The check mark stays where it started, whatever the user chooses.
         action->setCheckable(true);

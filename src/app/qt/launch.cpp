@@ -28,7 +28,9 @@ LaunchRequest ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       "Tova: draw an object in three orthographic views and turn the wire-frame model they describe.\n"
-      "Without a DRAWING, Tova starts on \"Tova.ini\" in the current folder.");
+      "Without a DRAWING, Tova starts on \"Tova.ini\" in the current folder.\n"
+      "Changes not yet saved are kept in ~/.local/share/Tova/recovery ($XDG_DATA_HOME/Tova/recovery\n"
+      "where that is set) until Tova closes; after a crash the next start offers to restore them.");
   parser.addOption(kDesktop);
   parser.addOption(kHelp);
   parser.addOption(kVersion);

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     return Answer(early);
   }
   QApplication app(argc, argv);
+  QApplication::setApplicationName("Tova");  // the user's data folder is named after it
   const tova::LaunchRequest request = tova::ParseCommandLine(QApplication::arguments());
   if (request.action != tova::LaunchRequest::Action::Run) return Answer(request);
   QApplication::setStyle(QStyleFactory::create("Fusion"));

@@ -1,10 +1,12 @@
 #include "app/qt/qt_shell.h"
 
 #include <QAbstractSlider>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -34,12 +36,15 @@ void QtShell::Attach(QWidget* window) {
   auto* mainWindow = qobject_cast<QMainWindow*>(window);
   controls_[static_cast<std::size_t>(Control::Form1)] =
       mainWindow != nullptr ? mainWindow->centralWidget() : window;
+  if (!recovery_) recovery_.emplace(recoveryFolder_);
 }
 
 void QtShell::Enable(Control control, bool enabled) {
   QObject* o = Find(control);
   if (auto* menu = qobject_cast<QMenu*>(o)) {
     menu->menuAction()->setEnabled(enabled);
+  } else if (auto* item = qobject_cast<QAction*>(o)) {
+    item->setEnabled(enabled);
   } else if (auto* widget = qobject_cast<QWidget*>(o)) {
     widget->setEnabled(enabled);
   }
@@ -158,6 +163,16 @@ bool QtShell::SaveFile(std::string_view path, std::string_view bytes) {
     return false;
   }
   return file.commit();
+}
+
+// A copy that cannot be written is no reason to trouble the user: the drawing stands as it is.
+void QtShell::StoreRecoveryCopy(std::string_view bytes) {
+  if (!recovery_ || recovery_->copy().isEmpty()) return;
+  if (bytes.empty()) {
+    QFile::remove(recovery_->copy());
+  } else {
+    (void)QtShell::SaveFile(recovery_->copy().toStdString(), bytes);
+  }
 }
 
 std::string QtShell::ProgramFolder() {

@@ -6,7 +6,10 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <array>
+#include <optional>
+#include <utility>
 
+#include "app/qt/recovery_folder.h"
 #include "platform/shell.h"
 
 class QString;
@@ -16,8 +19,14 @@ namespace tova {
 
 class QtShell : public Shell {
  public:
-  // Finds the controls among the window's children by their names.
+  // Keeps the window's recovery copy in `recoveryFolder`, among those of other windows.
+  explicit QtShell(QString recoveryFolder = RecoveryFolder::DefaultPath())
+      : recoveryFolder_(std::move(recoveryFolder)) {}
+
+  // Finds the controls among the window's children by their names. The first window attached
+  // takes its place in the recovery folder, which recovery() then gives.
   void Attach(QWidget* window);
+  const RecoveryFolder& recovery() const { return *recovery_; }
 
   void Enable(Control control, bool enabled) override;
   void Show(Control control, bool visible) override;
@@ -41,7 +50,7 @@ class QtShell : public Shell {
   void EndProgram() override;
   double Clock() override;
   bool OfferFile(std::string_view suggestedName, std::string_view bytes) override;
-  void StoreRecoveryCopy(std::string_view) override {}
+  void StoreRecoveryCopy(std::string_view bytes) override;
 
  protected:
   QWidget* window() const { return window_; }
@@ -54,6 +63,8 @@ class QtShell : public Shell {
   QObject* Find(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
 
   QWidget* window_ = nullptr;
+  QString recoveryFolder_;
+  std::optional<RecoveryFolder> recovery_;
   std::array<QPointer<QObject>, kControlCount> controls_{};
 };
 

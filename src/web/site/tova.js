@@ -137,9 +137,18 @@ window.Tova = (() => {
     buildMenus();
   }
 
+  // A shortcut as the layout writes it ("Ctrl+Shift+Z") and as a key pressed makes it: the Ctrl,
+  // Alt and Shift held, in that order, then the key (a letter by its place on the keyboard when it
+  // gives none of A to Z); the Mac's Command stands for Ctrl.
+  const chord = (mods, key) => [...['Ctrl', 'Alt', 'Shift'].filter(m => mods.includes(m)), key.toUpperCase()].join('+');
+  const pressed = e => chord([(e.ctrlKey || e.metaKey) && 'Ctrl', e.altKey && 'Alt', e.shiftKey && 'Shift'],
+                             /^[a-z]$/i.test(e.key) ? e.key : (/^Key([A-Z])$/.exec(e.code) || [])[1] || e.key);
+  const written = text => { const parts = text.split('+'); return chord(parts, parts.pop()); };
+
   function buildMenus() {
     const bar = document.getElementById('menubar');
     const keys = {};
+    const shortcuts = {};  // menu items by the chords that choose them
     let open = null;
     let before = null;  // what had the focus before a menu took it
     const close = (refocus = false) => {
@@ -149,7 +158,7 @@ window.Tova = (() => {
       open = null;
       if (refocus && before && before.focus) before.focus();
     };
-    const items = list => [...list.children];
+    const items = list => [...list.querySelectorAll('[role^="menuitem"]')];
     const show = (button, list, first) => {
       if (!open) before = document.activeElement;
       close();
@@ -181,6 +190,12 @@ window.Tova = (() => {
       list.setAttribute('aria-label', button.textContent);
       list.hidden = true;
       for (const item of m.items) {
+        if (item.separated) {
+          const line = document.createElement('div');
+          line.setAttribute('role', 'separator');
+          line.addEventListener('click', e => e.stopPropagation());
+          list.append(line);
+        }
         const entry = document.createElement('button');
         entry.type = 'button';
         entry.id = item.name;
@@ -188,12 +203,29 @@ window.Tova = (() => {
         entry.setAttribute('role', item.ticked ? 'menuitemcheckbox' : 'menuitem');
         if (item.ticked) entry.setAttribute('aria-checked', 'true');
         entry.classList.toggle('ticked', item.ticked);
-        caption(item.caption, entry);
-        entry.addEventListener('click', () => {
+        entry.append(document.createElement('span'));
+        caption(item.caption, entry.firstChild);
+        // The shortcut at the item's right, as a desktop menu shows it; said by screen readers from
+        // aria-keyshortcuts, with Command for Ctrl too.
+        const chords = [item.shortcut, item.otherShortcut].filter(Boolean);
+        if (chords.length) {
+          const shown = document.createElement('span');
+          shown.className = 'shortcut';
+          shown.setAttribute('aria-hidden', 'true');
+          shown.textContent = item.shortcut;
+          entry.append(shown);
+          entry.setAttribute('aria-keyshortcuts', ['Control', 'Meta'].flatMap(
+            k => chords.map(c => c.replace(/^Ctrl\+/, `${k}+`))).join(' '));
+          for (const c of chords) shortcuts[written(c)] = item.name;
+        }
+        // A greyed item does nothing, and its menu stays open, as in the window.
+        entry.addEventListener('click', e => {
+          if (entry.getAttribute('aria-disabled') === 'true') { e.stopPropagation(); return; }
           close(true);
           input('click', item.name);
         });
         list.append(entry);
+        el[item.name] = entry;
       }
       button.addEventListener('click', e => {
         e.stopPropagation();
@@ -230,6 +262,14 @@ window.Tova = (() => {
       if (button && !button.disabled) {
         e.preventDefault();
         show(button, button.nextElementSibling, true);
+      }
+      // A menu item's shortcut clicks it, in its turn as any click, while none of the page's
+      // dialogs is open.
+      const item = shortcuts[pressed(e)];
+      if (item && !document.querySelector('dialog[open]')) {
+        e.preventDefault();
+        close(true);
+        input('click', item);
       }
     });
   }
@@ -345,12 +385,13 @@ window.Tova = (() => {
   // Gives an element another control name, for the queue to find it by.
   const alias = (name, node) => { el[name] = node; };
 
-  // Whether a control (a menu item: its menu) can be used now.
+  // Whether a control (a menu item: it and its menu) can be used now.
   function usable(name) {
     const node = el[name] || document.getElementById(name);
     const menu = node && node.closest && node.closest('.menu');
     const own = menu ? menu.firstElementChild : node;
-    return !!own && !own.disabled && !(own.querySelector && own.querySelector('input:disabled'));
+    return !!own && !own.disabled && !(own.querySelector && own.querySelector('input:disabled')) &&
+           node.getAttribute('aria-disabled') !== 'true';
   }
 
   async function drain() {
@@ -384,10 +425,10 @@ window.Tova = (() => {
   }
 
   // Runs one of the program's entries to its end (it may wait for the page's dialogs), then
-  // paints what it drew and puts on the clipboard what it put there.
+  // paints what it drew and puts on the clipboard what it put there; resolves with what it returned.
   async function call(name, types, args) {
     try {
-      await M.ccall(name, 'number', types, args, {async: true});
+      return await M.ccall(name, 'number', types, args, {async: true});
     } finally {
       paintAll();
       flushClipboard();
@@ -418,7 +459,9 @@ window.Tova = (() => {
   function enable(name, on) {
     const node = el[name];
     if (!node) return;
-    if ('disabled' in node) node.disabled = !on;
+    // A greyed menu item can still be reached with the arrow keys, as in the window.
+    if (node.closest && node.closest('.menu-items')) node.setAttribute('aria-disabled', String(!on));
+    else if ('disabled' in node) node.disabled = !on;
     else node.classList.toggle('disabled', !on);
     const input = node.querySelector && node.querySelector('input');
     if (input) input.disabled = !on;
