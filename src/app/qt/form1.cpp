@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QTimer>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -154,9 +155,13 @@ Form1::~Form1() = default;
 
 void Form1::Load(std::string_view document) {
   Form_Load(*program_, document);
-  // The drawing of a window that ended without closing is offered once the start-up drawing stands.
-  shell_->recovery().OfferNewestLeft([this](std::string_view copy) { OfferRecoveryCopy(*program_, copy, true); });
   RefreshSurfaces();
+  // The drawing of a window that ended without closing is offered once this window is up, on its
+  // start-up drawing.
+  QTimer::singleShot(0, this, [this] {
+    shell_->recovery().OfferNewestLeft([this](std::string_view copy) { OfferRecoveryCopy(*program_, copy, true); });
+    RefreshSurfaces();
+  });
 }
 
 void Form1::CreateControls() {
