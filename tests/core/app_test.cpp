@@ -130,9 +130,8 @@ TEST(App, StartUpCommandStatesFileCommandsColoursHelpAndLeaving) {
   testing::ExpectGolden("app.txt", lines);
 }
 
-// Every button, scroll bar and menu item that the window and the page build from the rows of
-// app/controls.h, used through the one way in on the sample: tests/golden/controls.txt holds, under
-// each name, what it did. A misspelt name, a lost action or a wrong value shows there.
+// Every control and menu item of app/controls.h used on the sample: tests/golden/controls.txt holds,
+// under each name, what it did, so that a misspelt name, a lost action or a wrong value shows there.
 TEST(App, EveryControlAndMenuItemReachesItsAction) {
   // What shows an action that would do nothing on the sample at rest, and the answers it needs;
   // the 3D view's controls and menus are used in 3D mode, after "GO"'s direction and a copy.

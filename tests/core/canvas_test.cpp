@@ -27,8 +27,7 @@ TEST(Canvas, PanesMeasuresAndTheReadout) {
   for (const auto& c : panes) EXPECT_EQ(PaneAt(c.x, c.y), c.pane) << c.x << "," << c.y;
   EXPECT_EQ(std::tuple(ClampToPane(1, {300, 100}), ClampToPane(2, {100, 300}), ClampToPane(-1, {900, -9})),
             std::tuple(CanvasPoint{215, 215}, CanvasPoint{215, 215}, CanvasPoint{900, -9}));
-  EXPECT_EQ(Distance(0, 0, 3, 4), 5);
-  EXPECT_EQ(Distance(0, 0, 2, 3), 3);  // the floor of 3.6
+  EXPECT_EQ(std::tuple(Distance(0, 0, 3, 4), Distance(0, 0, 2, 3)), std::tuple(5, 3));  // the floor of 3.6
   StartedProgram t;
   t.program.tables.pendingCircle = {100, 100, 50, 0, 359, 0};
   const struct { int16_t x, y, angle; } angles[] = {{140, 100, 0}, {130, 70, 45}, {60, 100, 180},

@@ -1,7 +1,5 @@
-// The site's course (samples/exercises/, drawn in the window by scripts/draw-course.py): every
-// exercise reads back and carries the key kept beside it for teachers, its given views are that
-// key's, the key scores 100 against itself as the exercise checks, and a drawing it starts on is
-// not the key.
+// The site's course (samples/exercises/, drawn by scripts/draw-course.py): the key kept beside each
+// exercise for teachers is the one it carries and gives views of, and a drawing it starts on is not.
 #include <gtest/gtest.h>
 
 #include <filesystem>

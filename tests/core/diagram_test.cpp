@@ -33,13 +33,11 @@ TEST(Diagram, LiveRowsArePaintedOverTheCanvasWithTheirPensAndTheCanvasRestsInXor
   RedrawDiagram(t.program);  // in copy mode: green on white, not combined with it
   const Rgb green = 0x008000;
   Surface expected(kCanvasWidth, kCanvasHeight, kWindowColour, 0, kCopyPen);
-  expected.Line(10, 10, 100, 10, green);
+  for (int y : {10, 90, 110}) expected.Line(10, y, 100, y, green);
   expected.SetDrawStyle(PenStyle::Dotted);
   expected.Line(10, 50, 100, 50, green);
   expected.Arc(100, 300, 30, float(10 * 3.14159 / 180), float(359 * 3.14159 / 180), green);
   expected.SetDrawStyle(PenStyle::Solid);
-  expected.Line(10, 110, 100, 110, green);
-  expected.Line(10, 90, 100, 90, green);
   expected.Arc(350, 300, 30, 0, float(358 * 3.14159 / 180), green);
   expected.SetDrawWidth(2);
   expected.Line(10, 30, 100, 30, green);
@@ -73,15 +71,12 @@ TEST(Diagram, StraightAndSlantedLinesAndCirclesAreFoundNearThePointerAndDamageIs
   Program& p = t.program;
   p.tables.unitTable[0] = {2050, 1400, -5, kRowLive};
   p.tables.relationTable[0] = {900, -2, 3, 4, 0, 0, 0, 0, kRowLive};
-  HighlightElement(p, 0, kNone);
-  HighlightElement(p, kNone, 0);
-  HighlightElement(p, 500, kNone);
+  HighlightElement(p, 0, kNone), HighlightElement(p, kNone, 0), HighlightElement(p, 500, kNone);
   EXPECT_FALSE(DeleteUnit(p, 0));
   DeleteRelation(p, 0);
   EXPECT_FALSE(DeleteUnit(p, 101));
   EXPECT_EQ(std::pair(p.tables.unitTable[0].state, p.tables.lineTable[3].state), std::pair(kNone, kNone));
-  DrawLineRow(p, 301);
-  DrawCircleRow(p, -1);
+  DrawLineRow(p, 301), DrawCircleRow(p, -1);
 }
 
 // The sample drawing: a block of twelve line units and a cylinder of two circle units (units 12
@@ -133,10 +128,8 @@ TEST(Diagram, FindModeHighlightsLocksAndDeletesOrRefuses) {
   testing::Click(p, 145, 295);
   del({Answer::Ok});
   const Tables& tb = p.tables;
-  for (int16_t state : {tb.unitTable[12].state, tb.circleTable[0].state, tb.lineTable[36].state,
-                        tb.lineTable[37].state}) {
-    EXPECT_EQ(state, kRowDeleted);
-  }
+  EXPECT_EQ(std::tuple(tb.unitTable[12].state, tb.circleTable[0].state, tb.lineTable[36].state, tb.lineTable[37].state),
+            std::tuple(kRowDeleted, kRowDeleted, kRowDeleted, kRowDeleted));
   EXPECT_EQ(tb.circleTable[0].radius, 30);  // deleted rows keep their values
   EXPECT_EQ(p.P.Snapshot(), testing::FreshDrawing(p));
   EXPECT_EQ(std::tuple(p.find.foundUnit, p.find.foundRelation, p.canvas.markX), std::tuple(-1, -1, -1));

@@ -1,8 +1,5 @@
-// Random user sessions: seeded sequences of every kind of event the window can deliver, through the
-// program's one way in, with random answers to every question, prompt and dialog. The invariants
-// are checked after each event, and a digest of all the user could see (controls, beeps, boxes,
-// prompts, files saved, the drawing, the canvas and 3D view pixels, the clipboard) is held against
-// tests/golden/sessions.txt.
+// Random user sessions (support/script_player.h) with random answers: the invariants hold after each
+// event, and a digest of all the user could see is held against tests/golden/sessions.txt.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -58,12 +55,11 @@ class Session {
   }
   // What was heard, the drawing's tables and, when asked (they cost more than an event), the pictures.
   uint64_t Digest(const std::string& heard, bool pixels) const {
-    uint64_t h = testing::Hash(Table(), testing::Hash(heard));
+    const std::string_view table(reinterpret_cast<const char*>(&program_.tables), sizeof(Tables));
+    uint64_t h = testing::Hash(table, testing::Hash(heard));
     if (pixels) for (const Image& picture : Pictures()) h = testing::Hash(std::span<const uint32_t>(picture.pixels), h);
     return h;
   }
-  std::string_view Table() const { return {reinterpret_cast<const char*>(&program_.tables), sizeof(Tables)}; }
-  const Tables& tables() const { return program_.tables; }
   Program& program() { return program_; }
   const ScriptedShell& shell() const { return shell_; }
   // The canvas, the 3D view and the clipboard.
@@ -96,7 +92,7 @@ std::string Replay(unsigned seed, int event) {
   const auto run = session.Run(event + 1, [&](int n, const std::string& what) {
     std::string heard = session.Heard();
     const std::array<Image, 3> now = session.Pictures();
-    const std::string text = FormatDocument(session.tables()), diff = testing::DiffLines(document, text);
+    const std::string text = FormatDocument(session.program().tables), diff = testing::DiffLines(document, text);
     std::replace(heard.begin(), heard.end(), '\n', '|');
     said = "replayed seed " + std::to_string(seed) + ", event " + std::to_string(n) + " (" + what + "): heard " + heard;
     for (std::size_t i = 0; i < now.size(); ++i) {

@@ -2,7 +2,8 @@
 """An exercise in the real window under Xvfb, with real input: `tova EXERCISE` shows the given views
 under the start drawing exactly as the core composes the canvas (web_replay --exercise-canvas);
 "Peek" shows the key until it goes by itself; "FILE" saves the drawing without the given views;
-"Hand in" saves the drawing followed by the hand-in's lines with the name typed.
+"Hand in" saves the drawing followed by the hand-in's lines with the name typed; File > New empties
+the canvas, File > Open brings the saved drawing back, and EXIT ends the program.
 Usage: exercise_window.py TOVA TOVA_EXERCISE WEB_REPLAY SOURCE_DIR
 """
 import importlib.util
@@ -103,6 +104,26 @@ def main(tova, make_exercise, replay, source):
             w.xdo("type", "--delay", "30", "handed-in.KRT")
             w.xdo("key", "Return")
             until(lambda: os.path.exists(os.path.join(here, "handed-in.KRT")), "the hand-in was not saved")
+
+            def file_menu(*keys):  # File > New, Save, Open: Down 0, 1 or 2 times
+                w.xdo("windowfocus", w.windows("^Tova")[0])
+                w.xdo("key", "alt+f", *keys, "Return")
+                w.answer("Return")  # sure?
+
+            before = canvas()
+            file_menu()
+            until(lambda: canvas() != before, "New left the drawing")
+            file_menu("Down", "Down")
+            until(lambda: w.windows("^Open$"), "Open showed no dialog")
+            time.sleep(0.3)
+            w.xdo("key", "ctrl+a")
+            w.xdo("type", "--delay", "30", "drawn.KRT")
+            w.xdo("key", "Return")
+            until(lambda: canvas() == before, "Open did not bring the drawing back")
+            w.click(x + draw.px(8400) + draw.px(1095) // 2, y + draw.px(3240) + draw.px(375) // 2)  # EXIT
+            for key in ("Escape", "Return", "Return"):  # no saving, yes leave, the farewell
+                w.answer(key)
+            until(lambda: w.processes[-1].poll() is not None, "EXIT did not end the program")
         finally:
             w.close()
         text = open(os.path.join(here, "handed-in.KRT"), "rb").read()

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Exports tests/golden/varied.KRT with tova-export: the SVG, DXF and OBJ are the golden files byte
-for byte, real readers take them (Python's XML parser, ezdxf with nothing to mend), the PNG's
+"""Exports tests/golden/varied.KRT with tova-export (export_command_test holds the SVG, DXF and OBJ
+against the golden files): real readers take them (Python's XML parser, ezdxf with nothing to mend), the PNG's
 header is right, and poppler reads the PDF sheet: an A4 page whose title block is text and whose
 lines lie where the scale puts them."""
 import pathlib
@@ -20,8 +20,6 @@ def main(tool, golden):
         out = pathlib.Path(folder)
         for ext in ("svg", "dxf", "obj", "png"):
             subprocess.run([tool, str(golden / "varied.KRT"), str(out / f"varied.{ext}")], check=True)
-            if ext != "png":
-                assert (out / f"varied.{ext}").read_bytes() == (golden / f"varied.{ext}.txt").read_bytes(), ext
 
         svg = ET.parse(out / "varied.svg").getroot()
         assert svg.tag == "{http://www.w3.org/2000/svg}svg" and svg.get("viewBox") == "0 0 445 429"

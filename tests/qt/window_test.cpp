@@ -32,10 +32,7 @@ namespace {
 // The window's shell, giving `answer` to every box; prompts and the Open dialog are cancelled.
 struct ScriptedQtShell : QtShell {
   ScriptedQtShell() : QtShell(QDir::current().filePath("recovery")) {}  // the test's own folder
-  Answer MessageBox(std::string_view, std::string_view, Buttons, Icon) override {
-    ++boxes;
-    return answer;
-  }
+  Answer MessageBox(std::string_view, std::string_view, Buttons, Icon) override { return ++boxes, answer; }
   std::string PromptText(std::string_view, std::string_view, std::string_view) override { return {}; }
   std::optional<std::string> OpenFileDialog(std::string_view) override { return {}; }
   // The Save dialog shows the name it is given and answers the next of `savePlaces` (none: cancel).
@@ -56,9 +53,9 @@ class WindowTest : public ::testing::Test {
   // The File menu, Undo, Redo and the buttons that can be used, in the layout's order.
   std::string Enabled() const {
     QStringList on;
-    if (Child<QMenu>("Mfile")->menuAction()->isEnabled()) on << "Mfile";
-    for (const char* item : {"Mundo", "Mredo"}) {
-      if (Child<QAction>(item)->isEnabled()) on << item;
+    for (auto [name, a] : {std::pair{"Mfile", Child<QMenu>("Mfile")->menuAction()}, {"Mundo", Child<QAction>("Mundo")},
+                           {"Mredo", Child<QAction>("Mredo")}}) {
+      if (a->isEnabled()) on << name;
     }
     for (const QPushButton* b : window.client()->findChildren<QPushButton*>()) {
       if (b->isEnabled()) on << b->objectName();
@@ -92,10 +89,8 @@ class WindowTest : public ::testing::Test {
   PictureBox* P = window.canvas();
 };
 
-// The window as tests/golden/window.txt holds it: each control's class, place, caption, tooltip
-// and name for screen readers; the scroll bars' ranges; the menus with their separators and keys,
-// ticked before and after an item is chosen (choosing toggles a checkable item before its action
-// runs: a tick must never move); and the order the Tab key visits the controls in.
+// tests/golden/window.txt: each control's class, place, texts and name for screen readers, the bars'
+// ranges, the menus' items and keys, ticked before and after one is chosen (a tick must never move).
 TEST_F(WindowTest, ControlsMenusAndTabOrderAreAsLaidOut) {
   std::vector<std::string> lines;
   const auto add = [&](const QString& line) { lines.push_back(line.toStdString()); };
@@ -190,9 +185,8 @@ TEST_F(WindowTest, TheThreeDViewTurnsAsTheExportedPngShowsItAndGivesWayToTheCanv
   EXPECT_EQ(Enabled(), "Mfile C0 C1 C2 C8 C9 C10 C11");
 }
 
-// An exercise brings a bar beside the client area, with a button for each aid it offers, after
-// the window's own controls for the Tab key; the canvas shows the given views under the drawing as
-// the core composes them, guide lines included; "The object" opens a window turned by the keys.
+// The bar's buttons come after the window's own controls for the Tab key; the canvas shows the
+// given views as the core composes them, guide lines included; "The object" turns by the keys.
 TEST_F(WindowTest, AnExerciseBringsItsBarItsGivenViewsAndTheObject) {
   window.show();
   const QSize plain = window.size();
@@ -233,8 +227,7 @@ TEST_F(WindowTest, AnExerciseBringsItsBarItsGivenViewsAndTheObject) {
   EXPECT_EQ(Child<QLabel>("aidsUsed")->text(), "Used so far: Check 1, Peek 0, The object 1.");
 }
 
-// A file offered is saved where the user says; where that cannot be written the user is told and
-// the dialog comes back on the place chosen; a cancelled dialog saves nothing.
+// Where the file cannot be written the user is told and the dialog comes back; a cancel saves nothing.
 TEST_F(WindowTest, AFileOfferedIsSavedWhereTheUserSaysAndAskedAgainWhereItCannotBe) {
   shell.savePlaces = {"no-such-folder/a.KRT", "b.KRT"};
   EXPECT_TRUE(shell.OfferFile("Anna - A block.KRT", "drawing"));
@@ -244,7 +237,6 @@ TEST_F(WindowTest, AFileOfferedIsSavedWhereTheUserSaysAndAskedAgainWhereItCannot
   EXPECT_FALSE(shell.OfferFile("Anna - A block.KRT", "drawing"));
 }
 
-// Labels and check boxes keep the grey of the window they were made for, whatever its colour.
 TEST_F(WindowTest, LabelsAndCheckBoxesKeepTheirGreyWhenTheWindowIsRecoloured) {
   window.show();
   for (const char* colour : {"fwhit", "fblu"}) {
@@ -257,8 +249,7 @@ TEST_F(WindowTest, LabelsAndCheckBoxesKeepTheirGreyWhenTheWindowIsRecoloured) {
   EXPECT_EQ(window.client()->grab().toImage().pixel(636, 2), qRgb(0, 0, 128));  // the window did change
 }
 
-// A drawing named on the command line is started on in its own folder; from the desktop without
-// one, the program works in the drawings folder, where the first start puts the sample.
+// From the desktop without a drawing named, the first start puts the sample in the drawings folder.
 TEST_F(WindowTest, StartsOnTheNamedDrawingOrInTheDrawingsFolder) {
   using A = LaunchRequest::Action;
   const struct {

@@ -93,8 +93,10 @@ Words RandomEvents::Next(const Program& program, const ScriptedShell& shell) {
     return Usable(shell, name);
   };
   std::vector<std::string_view> buttons, items;  // those that can be used
+  std::vector<const ControlLayout*> bars;
   for (const ControlLayout& c : kControlColumn) {
     if (c.kind == ControlKind::Button && usable(c.name)) buttons.push_back(c.name);
+    if (c.kind == ControlKind::HScrollBar) bars.push_back(&c);
   }
   for (const MenuLayout& m : kMenuBar) {
     for (const MenuItemLayout& item : m.items) {
@@ -102,10 +104,6 @@ Words RandomEvents::Next(const Program& program, const ScriptedShell& shell) {
     }
   }
   const MenuLayout& menu = kMenuBar[static_cast<std::size_t>(Pick(int(kMenuBar.size())))];
-  std::vector<const ControlLayout*> bars;
-  for (const ControlLayout& c : kControlColumn) {
-    if (c.kind == ControlKind::HScrollBar) bars.push_back(&c);
-  }
   const ControlLayout& bar = *bars[static_cast<std::size_t>(Pick(int(bars.size())))];
   const auto one = [&](const std::vector<std::string_view>& from, std::string_view otherwise) {
     return std::string(from.empty() ? otherwise : from[static_cast<std::size_t>(Pick(int(from.size())))]);

@@ -15,11 +15,7 @@
 
 namespace tova::testing {
 
-struct ShownBox {
-  std::string text, title;
-  Buttons buttons;
-  Icon icon;
-};
+struct ShownBox { std::string text, title; Buttons buttons; Icon icon; };
 
 class DialogScript {
  public:
@@ -34,9 +30,7 @@ class DialogScript {
   void Improvise(Improviser improviser) { improviser_ = std::move(improviser); }
 
   // What was shown, in order.
-  struct Prompt {
-    std::string prompt, title, preset;
-  };
+  struct Prompt { std::string prompt, title, preset; };
   std::vector<ShownBox> boxes;
   std::vector<Prompt> prompts;
   std::vector<std::string> openFields;
@@ -83,14 +77,9 @@ class ScriptedShell : public Shell {
   void EndProgram() override { ++ended; }
   double Clock() override { return clock; }
   bool OfferFile(std::string_view name, std::string_view bytes) override {
-    offered.push_back({std::string(name), std::string(bytes)});
-    return true;
+    return offered.push_back({std::string(name), std::string(bytes)}), true;
   }
-
-  void StoreRecoveryCopy(std::string_view bytes) override {
-    recoveryCopy = bytes;
-    ++recoveryStores;
-  }
+  void StoreRecoveryCopy(std::string_view bytes) override { recoveryCopy = bytes, ++recoveryStores; }
 
   // Enabled or visible as last set; nothing when the program never set it.
   std::optional<bool> enabled(Control c) const { return enabled_[Index(c)]; }
@@ -109,9 +98,7 @@ class ScriptedShell : public Shell {
   Image clipboard;
   std::vector<std::string> helpPages;
   double clock = 0;  // what Clock says; a test moves it
-  struct OfferedFile {
-    std::string name, bytes;
-  };
+  struct OfferedFile { std::string name, bytes; };
   std::vector<OfferedFile> offered;
   std::string recoveryCopy;  // the copy as last stored; empty when removed or never stored
   int recoveryStores = 0;

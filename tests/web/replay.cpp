@@ -3,9 +3,7 @@
 // pixels' digests, saved drawings and answers given; with --random, a random session it makes as
 // it goes and writes to OUT_DIR/script.txt, answering boxes and dialogs at random from SEED; with
 // --exercise-canvas, the canvas as the user sees it (the drawing with the exercise's pictures under
-// and over it) after the script's events on the exercise, as a binary PPM.
-// Usage: web_replay SCRIPT OUT_DIR | web_replay --random SEED EVENTS OUT_DIR
-//        web_replay --exercise-canvas EXERCISE OUT.ppm [SCRIPT]
+// and over it) after the script's events on the exercise, as a binary PPM. Usage: see main.
 #include <gtest/gtest.h>
 
 #include <filesystem>
