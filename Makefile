@@ -95,6 +95,7 @@ bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/window_bench
 	@$(MAKE) --no-print-directory web >/dev/null
 	@/usr/bin/python3 bench/web_bench.py $(WEB_BUILD)/site
+	@/usr/bin/python3 bench/first_visit.py $(WEB_BUILD)/site
 
 # Start-up to the main window mapped, and peak memory, against a plain Qt window of as many
 # widgets: 10 alternating runs under Xvfb.
