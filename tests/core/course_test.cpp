@@ -30,7 +30,9 @@ TEST(Course, EachExerciseCarriesItsKeyWhichAloneScoresFull) {
     EXPECT_EQ(e.givenFigures, GivenFigures(*key, e.given));
     const CheckOptions options{e.tolerance, e.anywhere};
     EXPECT_EQ(CheckDrawing(*key, *key, options).score, 100);
-    if (e.start) EXPECT_LT(CheckDrawing(*key, ParseDocument(*e.start).value(), options).score, 100);
+    if (e.start) {
+      EXPECT_LT(CheckDrawing(*key, ParseDocument(*e.start).value(), options).score, 100);
+    }
   }
   EXPECT_GE(exercises, 8);
 }
