@@ -25,11 +25,7 @@ bool ReadDocumentText(Program& program, std::string_view text) {
   }
   const std::optional<Tables> read = ParseDocument(text);
   if (!read) return false;
-  Tables& t = program.tables;
-  t.lineTable = read->lineTable;
-  t.circleTable = read->circleTable;
-  t.unitTable = read->unitTable;
-  t.relationTable = read->relationTable;
+  TakeDrawing(program.tables, *read);
   return true;
 }
 

@@ -68,4 +68,16 @@ int16_t CircleHasRelation(const Tables& tables, int16_t c) {
   return kNone;
 }
 
+bool SameDrawing(const Tables& a, const Tables& b) {
+  return a.lineTable == b.lineTable && a.circleTable == b.circleTable && a.unitTable == b.unitTable &&
+         a.relationTable == b.relationTable;
+}
+
+void TakeDrawing(Tables& to, const Tables& from) {
+  to.lineTable = from.lineTable;
+  to.circleTable = from.circleTable;
+  to.unitTable = from.unitTable;
+  to.relationTable = from.relationTable;
+}
+
 }  // namespace tova

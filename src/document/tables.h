@@ -95,6 +95,11 @@ struct Tables {
   friend bool operator==(const Tables&, const Tables&) = default;
 };
 
+// The drawing is the four stored tables; the figure being drawn is no part of it.
+[[nodiscard]] bool SameDrawing(const Tables& a, const Tables& b);
+// Puts the four stored tables of `from` in place; the figure being drawn is left as it is.
+void TakeDrawing(Tables& to, const Tables& from);
+
 // Stores 0 in every field of the table of that kind (0 to 5); other kinds change nothing.
 void ClearTable(Tables& tables, int16_t kind);
 

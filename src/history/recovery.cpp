@@ -19,10 +19,14 @@ constexpr std::string_view kEnd = "\r\nend\r\n";
 constexpr const char* kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
 
+std::string WithTrailer(const std::string& document, int64_t changedAt) {
+  return document + std::string(kTrailer) + std::to_string(changedAt) + std::string(kEnd);
+}
+
 }  // namespace
 
 std::string FormatRecoveryCopy(const Tables& drawing, int64_t changedAt) {
-  return FormatDocument(drawing) + std::string(kTrailer) + std::to_string(changedAt) + std::string(kEnd);
+  return WithTrailer(FormatDocument(drawing), changedAt);
 }
 
 std::optional<RecoveryCopy> ReadRecoveryCopy(std::string_view text) {
@@ -65,7 +69,7 @@ void KeepRecoveryCopy(Program& program) {
     return;
   }
   if (document == h.keptDocument) return;
-  program.shell.StoreRecoveryCopy(FormatRecoveryCopy(program.tables, std::time(nullptr)));
+  program.shell.StoreRecoveryCopy(WithTrailer(document, std::time(nullptr)));
   h.keptDocument = std::move(document);
 }
 
@@ -82,16 +86,10 @@ bool OfferRecoveryCopy(Program& program, std::string_view copy, bool ask) {
     Notify(program.shell, kRecoveryDamagedMessage);
     return false;
   }
-  Tables& t = program.tables;
-  const Tables& d = read->drawing;
   // A drawing that stands already (an exercise's, put back by the page) is not asked about.
-  if (d.lineTable != t.lineTable || d.circleTable != t.circleTable || d.unitTable != t.unitTable ||
-      d.relationTable != t.relationTable) {
+  if (!SameDrawing(read->drawing, program.tables)) {
     if (ask && !Ask(program.shell, RecoveryQuestion(read->changedAt))) return false;
-    t.lineTable = d.lineTable;
-    t.circleTable = d.circleTable;
-    t.unitTable = d.unitTable;
-    t.relationTable = d.relationTable;
+    TakeDrawing(program.tables, read->drawing);
     RepaintCanvas(program);
     BeginHistory(program);
   }

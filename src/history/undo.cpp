@@ -1,26 +1,11 @@
 #include "history/undo.h"
 
-#include <utility>
-
 #include "diagram/rendering.h"
 #include "program/commands.h"
 #include "program/program.h"
 
 namespace tova {
 namespace {
-
-bool SameDrawing(const Tables& a, const Tables& b) {
-  return a.lineTable == b.lineTable && a.circleTable == b.circleTable && a.unitTable == b.unitTable &&
-         a.relationTable == b.relationTable;
-}
-
-// Puts the stored tables of `from` in place; the figure being drawn is left as it is.
-void TakeDrawing(Tables& to, const Tables& from) {
-  to.lineTable = from.lineTable;
-  to.circleTable = from.circleTable;
-  to.unitTable = from.unitTable;
-  to.relationTable = from.relationTable;
-}
 
 // Whatever find mode had found may be gone: nothing stays found or locked, and "DEL" is disarmed
 // as at the end of a deletion.
