@@ -53,11 +53,19 @@ window.TovaDrawings = (() => {
     });
   }
 
+  // The names of the site's databases, listed once as the page starts; null where the browser
+  // cannot list them. Listing is quick where opening a database the first time is not (the browser
+  // makes the site's storage then), and is answered first when asked first.
+  let listed = null;
+  const databases = () => (listed = listed || new Promise(resolve => resolve(indexedDB.databases()))
+      .then(list => list.map(d => d.name), () => null));
+
   // Drawings the earlier page kept are taken over at every start while its database is there: each
   // one that is not stored here, or is stored here from before it was saved there (a tab of the
   // earlier page may still be open and saving). That database is left as it is.
   async function adoptOldFolder() {
-    if (!indexedDB.databases || !(await indexedDB.databases()).some(d => d.name === OLD_DB)) return;
+    const names = await databases();
+    if (!names || !names.includes(OLD_DB)) return;
     const request = indexedDB.open(OLD_DB);
     request.onupgradeneeded = () => request.transaction.abort();  // gone since: nothing to take
     const old = await done(request);
@@ -89,6 +97,14 @@ window.TovaDrawings = (() => {
     await adoptOldFolder().catch(() => {});
   }
 
+  // Whether this browser holds no drawings of the page at all, neither here nor in the earlier
+  // page's folder: a first visit. Where the browser cannot list its databases, the answer is no,
+  // and the folder is opened to see.
+  async function neverStored() {
+    const names = await databases();
+    return !!names && !names.includes(DB) && !names.includes(OLD_DB);
+  }
+
   // The stored drawings' names, in order.
   const list = () => transaction('readonly', store => done(store.getAllKeys())).then(keys => keys.map(String).sort());
 
@@ -117,7 +133,7 @@ window.TovaDrawings = (() => {
   }, 'relaxed').catch(() => null);
 
   // onStored, when set, is called with a drawing's name when another tab has stored one.
-  const drawings = {open, list, read, write, writeIfMissing, onStored: null};
+  const drawings = {open, neverStored, list, read, write, writeIfMissing, onStored: null};
   if (channel) channel.onmessage = e => { if (drawings.onStored) drawings.onStored(e.data.saved); };
   return drawings;
 })();

@@ -720,6 +720,7 @@ window.Tova = (() => {
   }
 
   async function storedStartup() {
+    const never = TovaDrawings.neverStored();  // asked before the storage is opened
     const opened = TovaDrawings.open().then(() => true, () => false);
     const query = new URLSearchParams(location.search);
     const link = query.get('drawing') || query.get('exercise');
@@ -728,18 +729,24 @@ window.Tova = (() => {
       return linked || {path: '/links/missing.KRT', bytes: null};
     }
     const path = `${folder}/Tova.ini`;
+    // The sample, fetched while the storage opens (none offline on a first visit: the start-up
+    // message says so).
+    const sample = fetch('Tova.ini').then(reply => (reply.ok ? reply.arrayBuffer() : null))
+        .then(b => b && new Uint8Array(b), () => null);
+    if (await never) {
+      // The first start shows the sample at once and stores it as the start-up document while the
+      // program starts, without waiting for the browser to make the site's storage, which is slow.
+      const bytes = await sample;
+      if (bytes) TovaDrawings.writeIfMissing('Tova.ini', bytes);
+      return {path, bytes};
+    }
     if (!(await opened)) return {path, bytes: null};
     let bytes = await TovaDrawings.read('Tova.ini').catch(() => null);
     if (!bytes) {
-      // The first start: the sample drawing becomes the stored start-up document.
-      try {
-        const reply = await fetch('Tova.ini');
-        if (reply.ok) {
-          // Where the browser does not store it, the sample is still what this start shows.
-          const sample = new Uint8Array(await reply.arrayBuffer());
-          bytes = (await TovaDrawings.writeIfMissing('Tova.ini', sample)) || sample;
-        }
-      } catch (e) { /* offline on a first visit: the start-up message says so */ }
+      // The sample becomes the start-up document; where the browser does not store it, it is
+      // still what this start shows.
+      bytes = await sample;
+      if (bytes) bytes = (await TovaDrawings.writeIfMissing('Tova.ini', bytes)) || bytes;
     }
     return {path, bytes};
   }
