@@ -9,8 +9,9 @@ set -euo pipefail
 # fonts of the window's Chinese caption and of its controls.
 window=(cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libpng-dev libcairo2-dev
         libpango1.0-dev fonts-wqy-microhei fonts-liberation2)
-# The page is built with Emscripten and tested in headless Chromium through Selenium.
-web=(emscripten)
+# The page is built with Emscripten, its scripts minified with terser, and it is tested in
+# headless Chromium through Selenium.
+web=(emscripten terser)
 browser=(chromium chromium-driver python3-selenium)
 # The page's accessibility test takes axe-core from the npm registry with the machine's npm; where
 # there is no npm, Debian's.
