@@ -120,8 +120,8 @@ def saved_files(page):
 
 
 def pixels(page, name):
-    """FNV-1a over a picture box's RGBA bytes, as web_replay computes it."""
-    return page.js("const c = document.getElementById(arguments[0]);"
+    """FNV-1a over a picture box's RGBA bytes, as web_replay computes it (a hidden one painted first)."""
+    return page.js("Tova.paint(arguments[0]); const c = document.getElementById(arguments[0]);"
                    "const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;"
                    "let h = 2166136261; for (let i = 0; i < d.length; i++) h = Math.imul(h ^ d[i], 16777619);"
                    "return h >>> 0;", name)

@@ -436,7 +436,12 @@ window.Tova = (() => {
     }
   }
 
-  const paintAll = () => { paint('P'); paint('D'); if (el.O) paint('O'); };
+  // The 3D view is painted while it is shown: the program keeps what changed on it until then.
+  const paintAll = () => {
+    paint('P');
+    if (!el['D.frame'].hidden) paint('D');
+    if (el.O) paint('O');
+  };
 
   // Puts on the page's canvas what changed on the program's surface, a band of rows at a time.
   function paint(name) {
