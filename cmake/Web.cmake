@@ -6,7 +6,8 @@
 #                                        and recovery copy, made one minified page.js)
 #   site/tova-core.js, tova-core.wasm     the program
 #   site/manifest.webmanifest, sw.js      installing it, and working offline
-#   site/Help.htm, Malvo.htm, tova.svg    the help pages and the icon
+#   site/Help.htm, Malvo.htm, tova.svg,   the help pages and the icon (tova-48.png the tab's)
+#   tova-48.png
 #   site/Tova.ini                         the sample drawing of a first start
 #   site/exercises/block.KRT, block-key.KRT  an exercise and its key, for the self-check
 #                                        (?drawing=exercises/block.KRT&key=exercises/block-key.KRT)
@@ -52,6 +53,11 @@ list(FILTER TOVA_PAGE_FILES EXCLUDE REGEX "\\.js$")
 list(REMOVE_ITEM TOVA_PAGE_FILES src/web/site/exercises.html)
 file(GLOB TOVA_EXERCISES RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS samples/exercises/*.exercise)
 set(page_files ${TOVA_PAGE_FILES} help/Help.htm help/Malvo.htm packaging/tova.svg samples/Tova.ini)
+# The tab's icon, a picture the browser decodes at once (the drawn icon it renders as a document).
+add_custom_command(OUTPUT ${site}/tova-48.png
+                   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/icons/48/tova.png ${site}/tova-48.png
+                   DEPENDS packaging/icons/48/tova.png VERBATIM)
+list(APPEND copied ${site}/tova-48.png)
 foreach(file ${page_files})
   get_filename_component(name ${file} NAME)
   add_custom_command(OUTPUT ${site}/${name} COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/${file} ${site}/${name}

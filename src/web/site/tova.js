@@ -782,11 +782,12 @@ window.Tova = (() => {
     state.ready = true;
     state.readyAt = performance.now();  // from the start of the navigation
     document.dispatchEvent(new Event('tova-ready'));
-    // The site is kept for offline use once the page is up, so that keeping it does not slow the
-    // first start.
+    // The site is kept for offline use, and offered for installing, once the page is up, so that
+    // neither slows the first start (the browser renders the manifest's drawn icon as it reads it).
     if ('serviceWorker' in navigator && location.protocol !== 'file:') {
       navigator.serviceWorker.register('sw.js').catch(() => {});
     }
+    document.head.append(Object.assign(document.createElement('link'), {rel: 'manifest', href: 'manifest.webmanifest'}));
   }
 
   return {
