@@ -35,6 +35,7 @@ window.Tova = (() => {
         node = document.createElement('button');
         node.type = 'button';
         node.textContent = arrows[c.name] || c.caption;
+        if (arrows[c.name]) node.classList.add('arrow');
         node.addEventListener('click', () => input('click', c.name));
         break;
       case 'Label':
@@ -739,10 +740,10 @@ window.Tova = (() => {
     const sample = fetch('Tova.ini').then(reply => (reply.ok ? reply.arrayBuffer() : null))
         .then(b => b && new Uint8Array(b), () => null);
     if (await never) {
-      // The first start shows the sample at once and stores it as the start-up document while the
-      // program starts, without waiting for the browser to make the site's storage, which is slow.
+      // The first start shows the sample at once and stores it as the start-up document once the
+      // page is up, without waiting for the browser to make the site's storage, which is slow.
       const bytes = await sample;
-      if (bytes) TovaDrawings.writeIfMissing('Tova.ini', bytes);
+      if (bytes) document.addEventListener('tova-ready', () => TovaDrawings.writeIfMissing('Tova.ini', bytes), {once: true});
       return {path, bytes};
     }
     if (!(await opened)) return {path, bytes: null};
