@@ -20,8 +20,8 @@ target_link_libraries(tova_web PRIVATE tova_core)
 set_target_properties(tova_web PROPERTIES OUTPUT_NAME tova-core SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${site})
 # Asyncify lets the program wait for the page's dialogs and pauses inside one event, as it waits
 # for modal boxes on the desktop. It rewrites every function that may be on the stack while the
-# program waits, and takes any function that calls through a pointer for one: that doubled the
-# program's size. These library functions call through their pointers only into the library (the
+# program waits, and takes any function that calls through a pointer for one: that made the
+# program half as large again. These library functions call through their pointers only into the library (the
 # new-handler, stdio's write and close, type_info's methods, a std::function's or a shared
 # pointer's destroyer, from_chars' parser), never into a dialog, and are left as they are.
 set(never_waits "operator new*" "std::__2::__libcpp_allocate*" printf_core __vfprintf_internal out pop_arg
