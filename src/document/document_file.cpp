@@ -14,13 +14,8 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t m
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
   struct stat info {};
   if (!file || fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-  std::string text;
-  char buffer[1 << 16];
-  while (text.size() < maxBytes) {
-    const std::size_t got = std::fread(buffer, 1, std::min(sizeof buffer, maxBytes - text.size()), file.get());
-    text.append(buffer, got);
-    if (got == 0) break;
-  }
+  std::string text(std::min(static_cast<std::size_t>(info.st_size), maxBytes), '\0');
+  text.resize(std::fread(text.data(), 1, text.size(), file.get()));
   if (std::ferror(file.get()) != 0) return std::nullopt;
   return text;
 }
